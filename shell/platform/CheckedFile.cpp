@@ -1,0 +1,131 @@
+// Checked file operations over POSIX descriptors.
+#include "CheckedFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+void RaiseInOutError(const std::string& operation, const std::string& path, int error) {
+  throw EInOutError(operation, path, std::strerror(error));
+}
+
+TFile::TFile(std::string path, int descriptor) : FilePath(std::move(path)), Descriptor(descriptor) {}
+
+TFile::TFile(TFile&& other) noexcept
+    : FilePath(std::move(other.FilePath)), Descriptor(std::exchange(other.Descriptor, -1)) {}
+
+TFile::~TFile() {
+  if (Descriptor >= 0) ::close(Descriptor);
+}
+
+std::optional<TFile> TFile::TryOpen(const std::string& path, int flags, int& error) {
+  int descriptor;
+  do {
+    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  } while (descriptor < 0 && errno == EINTR);
+  if (descriptor < 0) {
+    error = errno;
+    return std::nullopt;
+  }
+  error = 0;
+  return TFile(path, descriptor);
+}
+
+TFile TFile::Open(const std::string& path, int flags, mode_t mode) {
+  int descriptor;
+  do {
+    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  } while (descriptor < 0 && errno == EINTR);
+  if (descriptor < 0) RaiseInOutError("open", path, errno);
+  return TFile(path, descriptor);
+}
+
+std::size_t TFile::Read(std::span<std::uint8_t> buffer) {
+  std::size_t done = 0;
+  while (done < buffer.size()) {
+    const ssize_t count = ::read(Descriptor, buffer.data() + done, buffer.size() - done);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      RaiseInOutError("read", FilePath, errno);
+    }
+    if (count == 0) break;
+    done += static_cast<std::size_t>(count);
+  }
+  return done;
+}
+
+void TFile::Write(std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t count = ::write(Descriptor, bytes.data() + done, bytes.size() - done);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      RaiseInOutError("write", FilePath, errno);
+    }
+    done += static_cast<std::size_t>(count);
+  }
+}
+
+void TFile::SeekToStart() {
+  if (::lseek(Descriptor, 0, SEEK_SET) < 0) RaiseInOutError("seek", FilePath, errno);
+}
+
+struct stat TFile::Status() {
+  struct stat status {};
+  if (::fstat(Descriptor, &status) != 0) RaiseInOutError("examine", FilePath, errno);
+  return status;
+}
+
+void TFile::SetMode(mode_t mode) {
+  if (::fchmod(Descriptor, mode) != 0) RaiseInOutError("change mode", FilePath, errno);
+}
+
+void TFile::Sync() {
+  if (::fsync(Descriptor) != 0) RaiseInOutError("flush", FilePath, errno);
+}
+
+void TFile::Close() {
+  // close(2) must not be retried: the descriptor is gone even when it reports an error.
+  const int result = ::close(std::exchange(Descriptor, -1));
+  if (result != 0 && errno != EINTR) RaiseInOutError("close", FilePath, errno);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return "";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+namespace {
+
+// Makes a finished rename durable. The rename itself is already atomic, so a folder that refuses
+// to be flushed (some file systems do) costs durability only and is not reported.
+void SyncFolderQuietly(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  ::fsync(descriptor);
+  ::close(descriptor);
+}
+
+}  // namespace
+
+void ReplaceFile(const std::string& path, const std::string& workPath,
+                 const std::function<void(TFile& work)>& fill) {
+  try {
+    TFile work = TFile::Open(workPath, O_WRONLY | O_CREAT | O_TRUNC);
+    fill(work);
+    work.Sync();
+    work.Close();
+    if (::rename(workPath.c_str(), path.c_str()) != 0) RaiseInOutError("rename", workPath, errno);
+  } catch (...) {
+    DeleteFileQuietly(workPath);
+    throw;
+  }
+  SyncFolderQuietly(path);
+}
+
+void DeleteFileQuietly(const std::string& path) { ::unlink(path.c_str()); }
