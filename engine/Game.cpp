@@ -1,0 +1,71 @@
+// The game object: its timers, the waits for their animations, and new games asked for during a wait.
+#include "Game.h"
+
+#include <cassert>
+
+#include "GameSettings.h"
+
+TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
+             TRandom& random)
+    : View(view), Effects(effects), Animation(animation), Scores(scores), Random(random), Stablo(Board, Edges) {}
+
+const TTimerState& TGame::Timer(TAnimationTimer timer) const {
+  switch (timer) {
+    case TAnimationTimer::Move: return MoveTimer;
+    case TAnimationTimer::Jump: return JumpTimer;
+    case TAnimationTimer::Make: return MakeTimer;
+    case TAnimationTimer::Destroy: return DestroyTimer;
+  }
+  assert(false && "unknown timer");
+  return MoveTimer;
+}
+
+TTimerState& TGame::TimerState(TAnimationTimer timer) { return const_cast<TTimerState&>(Timer(timer)); }
+
+void TGame::SwitchTimer(TAnimationTimer timer, bool enabled) {
+  TTimerState& state = TimerState(timer);
+  // Like a timer component, switching on a running timer neither restarts it nor resets its tag.
+  if (state.Enabled == enabled) return;
+  state.Enabled = enabled;
+  Animation.TimerEnabledChanged(timer, enabled);
+}
+
+void TGame::WaitUntilOff(TAnimationTimer timer) {
+  // The depth must come back down even when a handler inside the wait throws an I/O error.
+  struct TDepth {
+    int& Depth;
+    explicit TDepth(int& depth) : Depth(depth) { ++Depth; }
+    ~TDepth() { --Depth; }
+  } depth(WaitDepth);
+  Animation.WaitUntilOff(timer);
+  assert(!TimerEnabled(timer));
+}
+
+bool TGame::EffectOn(std::uint8_t effectSwitch) const {
+  return effectSwitch != 0 && GameSettings.SoundsOff == 0;
+}
+
+void TGame::RequestNewGame() {
+  // A new game started inside a wait would return into the interrupted turn, which would then go
+  // on working on the new board.
+  if (WaitDepth > 0) {
+    Held = THeldNewGame::Request;
+    return;
+  }
+  NewGame();
+}
+
+void TGame::NewGame() {
+  StartNewGame();
+  CarryOutHeldNewGame();
+}
+
+void TGame::CarryOutHeldNewGame() {
+  while (Held != THeldNewGame::None && WaitDepth == 0) {
+    const THeldNewGame held = Held;
+    Held = THeldNewGame::None;
+    // A click on a full board means "game over, play again"; if a line of the last new ball freed
+    // cells since, the game goes on.
+    if (held == THeldNewGame::Request || CountEmptyCells(Board) == 0) StartNewGame();
+  }
+}

@@ -1,0 +1,120 @@
+// The running game: its board and fields, the turn rules, the line scan and the animation ticks.
+#pragma once
+
+#include <cstdint>
+
+#include "Board.h"
+#include "GameHost.h"
+#include "GameVariables.h"
+#include "Lines.h"
+#include "Random.h"
+#include "Red.h"
+#include "Stablo.h"
+
+inline constexpr int MaxBallsPerTurn = 5;
+
+// A timer's switch and its tag, which is the timer's frame counter.
+struct TTimerState {
+  bool Enabled = false;
+  int Tag = 0;
+};
+
+// The game fields that the turn rules, the path finder and the animations hand to one another.
+struct TGameFields {
+  int SelectedCell = 0;  // 0: no selection
+  int TargetCell = 0;
+  int MoveStep = 0;      // position in Path of the cell the next move tick carries the ball into
+  int SpawnCell = 0;     // cell whose new ball the make animation draws
+  int LastCell = 0;      // cell whose four lines are scanned; also the cell of a bomb going off
+  // Entries after RemovalCount carry no meaning.
+  TOneBased<int, RemovalCapacity> RemovalList;
+  int RemovalCount = 0;
+  TOneBased<BallCode, MaxBallsPerTurn> NextBalls;  // 1..BallsPerTurn in use
+  int BallsPerTurn = 3;
+  double ScoreFactor = 2.0;
+  TBoard Board;
+  TTimerState MoveTimer;
+  TTimerState JumpTimer;
+  TTimerState MakeTimer;
+  TTimerState DestroyTimer;
+};
+
+// One game at a time. Every handler runs on one thread; the waits of the turn rules hand control to
+// IAnimationHost, which delivers timer ticks and clicks back into this object until the awaited timer
+// is off. The settings are read from the global GameSettings.
+class TGame : private TGameFields {
+public:
+  TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
+        TRandom& random = ProgramRandom());
+  TGame(const TGame&) = delete;
+  TGame& operator=(const TGame&) = delete;
+
+  TGameVariables Variables;
+
+  // A click on board cell 1..81.
+  void PanelClick(int cell);
+  // "New game" from the window (button, settings change): starts at once when no turn is waiting
+  // for an animation, otherwise as soon as the running turn has ended.
+  void RequestNewGame();
+  // Starts a game at once; for the start screen, when no turn can be running.
+  void NewGame();
+
+  // The tick handlers of the four timers; a tick of a timer that is off does nothing.
+  void JumpTimerTimer();
+  void MoveTimerTimer();
+  void MakeTimerTimer();
+  void DestroyTimerTimer();
+  // Shows the selected ball at rest and stops its jumping.
+  void StopSelectionDisplay();
+
+  const TGameFields& Fields() const { return *this; }
+  BallCode Cell(int cell) const { return Board[cell]; }
+  const TTimerState& Timer(TAnimationTimer timer) const;
+  bool TimerEnabled(TAnimationTimer timer) const { return Timer(timer).Enabled; }
+  int TimerTag(TAnimationTimer timer) const { return Timer(timer).Tag; }
+  const TStablo& PathFinder() const { return Stablo; }
+  const TEdgeSets& EdgeSets() const { return Edges; }
+  // A turn rule is waiting for an animation (ticks and clicks arrive from inside that wait).
+  bool TurnWaiting() const { return WaitDepth > 0; }
+  // A new game has been asked for during a wait and starts when the running turn has ended.
+  bool NewGameHeld() const { return Held != THeldNewGame::None; }
+
+private:
+  enum class THeldNewGame { None, BoardClick, Request };
+
+  // Turn rules.
+  void FinishMove();
+  void BlastBomb();
+  void SpawnBalls();
+  void DrawNextBalls();
+  BallCode RandomBallCode();
+  int RandomEmptyCell();
+  void StartNewGame();
+  void CarryOutHeldNewGame();
+
+  // Line scan.
+  struct TRun;
+  bool CheckLines(bool scoring);
+  void ScanLine(int step, const TRed& backward, const TRed& forward, bool diagonal);
+  void AddRun(const TRun& run);
+  bool RemoveBalls(bool scoring);
+  void AddPoints(int points);
+
+  // Animation.
+  void JumpTick();
+  void DropSelection();
+  bool EffectOn(std::uint8_t effectSwitch) const;
+  TTimerState& TimerState(TAnimationTimer timer);
+  void SwitchTimer(TAnimationTimer timer, bool enabled);
+  void WaitUntilOff(TAnimationTimer timer);
+
+  IBoardView& View;
+  IEffectPlayer& Effects;
+  IAnimationHost& Animation;
+  IScoreKeeper& Scores;
+  TRandom& Random;
+  TEdgeSets Edges;
+  TStablo Stablo;
+  int WaitDepth = 0;
+  THeldNewGame Held = THeldNewGame::None;
+};
