@@ -24,9 +24,8 @@ std::array<std::uint8_t, BankHeaderSize> EncodeBankHeader(const TBankHeader& hea
   for (int k = 1; k <= BankSlots; ++k) {
     std::uint8_t* slot = &bytes[BankNamesOffset + (k - 1) * (BankNameLength + 1)];
     const std::string& name = header.Names[k];
-    const auto length = std::min<std::size_t>(name.size(), BankNameLength);
-    slot[0] = static_cast<std::uint8_t>(length);
-    std::copy_n(name.begin(), length, slot + 1);
+    slot[0] = static_cast<std::uint8_t>(std::min<std::size_t>(name.size(), 255));
+    std::copy_n(name.begin(), std::min<std::size_t>(name.size(), BankNameLength), slot + 1);
     PutInt32(&bytes[BankSizesOffset + (k - 1) * 4], header.Sizes[k]);
   }
   PutInt32(&bytes[BankStartOffset], header.Start);
@@ -38,7 +37,8 @@ TBankHeader DecodeBankHeader(const std::array<std::uint8_t, BankHeaderSize>& byt
   header.Count = bytes[0];
   for (int k = 1; k <= BankSlots; ++k) {
     const std::uint8_t* slot = &bytes[BankNamesOffset + (k - 1) * (BankNameLength + 1)];
-    // A length byte above 12 is kept as far as the slot reaches; the bank check refuses it.
+    // A length byte above 12 is kept as stored and the name as far as the slot reaches.
+    header.NameLengths[k] = slot[0];
     const auto length = std::min<std::size_t>(slot[0], BankNameLength);
     header.Names[k].assign(reinterpret_cast<const char*>(slot + 1), length);
     header.Sizes[k] = GetInt32(&bytes[BankSizesOffset + (k - 1) * 4]);

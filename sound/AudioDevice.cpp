@@ -1,0 +1,33 @@
+// Opens the audio device once: the mixer for wave effects and, through the soundfont, MIDI songs.
+#include "AudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace {
+
+constexpr const char* SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+bool OpenAudio() {
+  // The game's own windowing layer handles signals; SDL must not replace its handlers.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  Mix_Init(MIX_INIT_MID);
+  Mix_SetSoundFonts(SoundFontPath);
+  // Without a usable device (headless machine, busy card) the game plays nothing rather than wait.
+  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  // Effects share one channel: a new effect ends the one still sounding.
+  Mix_AllocateChannels(1);
+  return true;
+}
+
+}  // namespace
+
+bool AudioReady() {
+  static const bool ready = OpenAudio();
+  return ready;
+}

@@ -1,0 +1,6 @@
+// The process's one audio device, opened on first use and kept open until the process ends.
+#pragma once
+
+// True when a device was opened; false when there is none and the game stays silent.
+// The first call opens it (once per process; a failure is not retried).
+bool AudioReady();

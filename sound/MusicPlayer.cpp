@@ -1,0 +1,55 @@
+// The song player over the mixer's music stream (MIDI through the soundfont synthesiser).
+#include "MusicPlayer.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "AudioDevice.h"
+
+namespace {
+
+Mix_Music* AsMusic(void* song) { return static_cast<Mix_Music*>(song); }
+
+}  // namespace
+
+TMusicPlayer::~TMusicPlayer() { Close(); }
+
+void TMusicPlayer::Open() {
+  Close();
+  if (AudioReady()) {
+    Mix_Music* song = Mix_LoadMUS(FileName.c_str());
+    if (song == nullptr)
+      throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
+    Song = song;
+  }
+  DeviceOpen = true;
+}
+
+void TMusicPlayer::Play() {
+  RequireOpen();
+  // The mixer always starts a song from its beginning: from the start after Open or Rewind, and
+  // again from the start once the song has ended. A playing song goes on.
+  if (Song != nullptr && Mix_PlayingMusic() == 0 && Mix_PlayMusic(AsMusic(Song), 1) != 0)
+    throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
+}
+
+void TMusicPlayer::Close() {
+  if (!DeviceOpen) return;
+  if (Song != nullptr) {
+    Mix_HaltMusic();
+    Mix_FreeMusic(AsMusic(Song));
+    Song = nullptr;
+  }
+  DeviceOpen = false;
+}
+
+void TMusicPlayer::Rewind() {
+  RequireOpen();
+  if (Song != nullptr) Mix_HaltMusic();
+}
+
+bool TMusicPlayer::Playing() const { return Song != nullptr && Mix_PlayingMusic() != 0; }
+
+void TMusicPlayer::RequireOpen() const {
+  if (!DeviceOpen) throw EMCIDeviceError(NoDeviceOpenMessage);
+}

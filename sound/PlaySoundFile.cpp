@@ -1,0 +1,95 @@
+// The wave player over the mixer: one channel, a cache of decoded sounds and a synthesised beep.
+#include "PlaySoundFile.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <unordered_map>
+
+#include "AudioDevice.h"
+#include "ToneWave.h"
+
+namespace {
+
+constexpr std::size_t MaxSoundPath = 260;
+constexpr int EffectChannel = 0;
+
+struct TChunkCache {
+  std::unordered_map<std::string, Mix_Chunk*> Chunks;
+  Mix_Chunk* Beep = nullptr;
+};
+
+// Never destroyed: a sound may still be mixing while the process ends.
+TChunkCache& Cache() {
+  static auto* cache = new TChunkCache;
+  return *cache;
+}
+
+// Set by the mixer's thread when the effect channel stops (at its end or when halted).
+std::mutex FinishedLock;
+std::condition_variable FinishedSignal;
+bool EffectFinished = true;
+
+void ChannelFinished(int channel) {
+  if (channel != EffectChannel) return;
+  {
+    std::lock_guard lock(FinishedLock);
+    EffectFinished = true;
+  }
+  FinishedSignal.notify_all();
+}
+
+Mix_Chunk* DefaultBeep() {
+  TChunkCache& cache = Cache();
+  if (cache.Beep == nullptr) {
+    const auto wave = MakeToneWave(880, 150);
+    cache.Beep = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+  }
+  return cache.Beep;
+}
+
+Mix_Chunk* LoadChunk(const std::string& path) {
+  if (path.size() > MaxSoundPath) return DefaultBeep();
+  TChunkCache& cache = Cache();
+  if (const auto found = cache.Chunks.find(path); found != cache.Chunks.end()) return found->second;
+  // A file that is missing now may be there later, so only decoded sounds are kept.
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (chunk == nullptr) return DefaultBeep();
+  cache.Chunks.emplace(path, chunk);
+  return chunk;
+}
+
+void WaitUntilFinished() {
+  using namespace std::chrono_literals;
+  for (;;) {
+    {
+      std::unique_lock lock(FinishedLock);
+      if (FinishedSignal.wait_for(lock, 100ms, [] { return EffectFinished; })) return;
+    }
+    // Asked outside FinishedLock: the mixer holds its own lock while it signals the end.
+    if (Mix_Playing(EffectChannel) == 0) return;
+  }
+}
+
+}  // namespace
+
+void PlaySoundFile(const std::string& path, int flags) {
+  if (!AudioReady()) return;
+  static const bool hooked = (Mix_ChannelFinished(ChannelFinished), true);
+  (void)hooked;
+  Mix_Chunk* chunk = LoadChunk(path);
+  if (chunk == nullptr) return;
+  // Halting first lets the old sound's end be signalled before the new one is watched.
+  Mix_HaltChannel(EffectChannel);
+  {
+    std::lock_guard lock(FinishedLock);
+    EffectFinished = false;
+  }
+  if (Mix_PlayChannel(EffectChannel, chunk, 0) < 0) return;
+  if ((flags & SoundAsync) == 0) WaitUntilFinished();
+}
+
+bool SoundFilePlaying() { return AudioReady() && Mix_Playing(EffectChannel) != 0; }
