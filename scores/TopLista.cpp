@@ -1,0 +1,185 @@
+// The three top-ten lists and their file.
+#include "TopLista.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "CheckedFile.h"
+#include "Crypt.h"
+#include "GameSettings.h"
+
+std::string TScoreEntry::Name() const {
+  return std::string(NameChars.data(), std::min<std::size_t>(NameLength, MaxNameLength));
+}
+
+void TScoreEntry::SetName(std::string_view latin1) {
+  const std::size_t length = std::min(latin1.size(), MaxNameLength);
+  std::copy_n(latin1.begin(), length, NameChars.begin());
+  NameLength = static_cast<std::uint8_t>(length);
+}
+
+void TScoreEntry::Encode(std::span<std::uint8_t, ScoreEntrySize> bytes) const {
+  bytes[0] = NameLength;
+  std::copy(NameChars.begin(), NameChars.end(), bytes.begin() + 1);
+  bytes[31] = Alignment;
+  bytes[32] = static_cast<std::uint8_t>(Score & 0xFF);
+  bytes[33] = static_cast<std::uint8_t>(Score >> 8);
+  bytes[34] = Jokers;
+  bytes[35] = Bombs;
+}
+
+TScoreEntry TScoreEntry::Decode(std::span<const std::uint8_t, ScoreEntrySize> bytes) {
+  TScoreEntry entry;
+  entry.NameLength = bytes[0];
+  std::copy(bytes.begin() + 1, bytes.begin() + 31, entry.NameChars.begin());
+  entry.Alignment = bytes[31];
+  entry.Score = static_cast<std::uint16_t>(bytes[32] | (bytes[33] << 8));
+  entry.Jokers = bytes[34];
+  entry.Bombs = bytes[35];
+  return entry;
+}
+
+TScoreEntry& TScoreTable::Entry(int level, int place) {
+  assert(level >= 0 && level < LevelCount && place >= 1 && place <= PlacesPerList);
+  return Lists[level][place - 1];
+}
+
+const TScoreEntry& TScoreTable::Entry(int level, int place) const {
+  assert(level >= 0 && level < LevelCount && place >= 1 && place <= PlacesPerList);
+  return Lists[level][place - 1];
+}
+
+std::vector<std::uint8_t> TScoreTable::Encode() const {
+  std::vector<std::uint8_t> bytes(PlainScoreFileSize);
+  std::size_t offset = 0;
+  for (const TList& list : Lists) {
+    for (const TScoreEntry& entry : list) {
+      entry.Encode(std::span(bytes).subspan(offset).first<ScoreEntrySize>());
+      offset += ScoreEntrySize;
+    }
+  }
+  return bytes;
+}
+
+TScoreTable TScoreTable::Decode(std::span<const std::uint8_t, PlainScoreFileSize> bytes) {
+  TScoreTable table;
+  std::size_t offset = 0;
+  for (TList& list : table.Lists) {
+    for (TScoreEntry& entry : list) {
+      entry = TScoreEntry::Decode(bytes.subspan(offset).first<ScoreEntrySize>());
+      offset += ScoreEntrySize;
+    }
+  }
+  return table;
+}
+
+TScoreTable TScoreTable::Default(TRandom& random) {
+  TScoreTable table;
+  for (int level = 0; level < LevelCount; ++level) {
+    for (int place = 1; place <= PlacesPerList; ++place) {
+      TScoreEntry& entry = table.Entry(level, place);
+      entry.SetName(" Player " + std::to_string(place));
+      entry.Score = static_cast<std::uint16_t>(100 / place);
+      entry.Jokers = static_cast<std::uint8_t>(random.Random(2));
+      entry.Bombs = static_cast<std::uint8_t>(random.Random(2));
+    }
+  }
+  return table;
+}
+
+namespace {
+
+std::string ScorePath(const std::string& directory) { return directory + "/" + ScoreFileName; }
+
+enum class TScoreFileState { Missing, Damaged, Read };
+
+// Reads the scrambled file whole; the file is opened for reading only, so a read-only Score.dat
+// serves. Damaged: anything but a regular file of the right size, or one that cannot be read.
+TScoreFileState ReadScoreFile(const std::string& path, std::array<std::uint8_t, ScoreFileSize>& scrambled) {
+  int error = 0;
+  // O_NONBLOCK: a FIFO in the file's place must not hang the start.
+  std::optional<TFile> file = TFile::TryOpen(path, O_RDONLY | O_NONBLOCK, error);
+  if (!file) {
+    if (error == ENOENT) return TScoreFileState::Missing;
+    if (error == EACCES || error == EPERM || error == ELOOP || error == ENXIO || error == EIO)
+      return TScoreFileState::Damaged;
+    RaiseInOutError("open", path, error);
+  }
+  const struct stat status = file->Status();
+  if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) != ScoreFileSize)
+    return TScoreFileState::Damaged;
+  try {
+    if (file->Read(scrambled) != ScoreFileSize) return TScoreFileState::Damaged;
+  } catch (const EInOutError&) {
+    return TScoreFileState::Damaged;
+  }
+  file->Close();
+  return TScoreFileState::Read;
+}
+
+void MoveAside(const std::string& path, const std::string& badPath) {
+  std::error_code ignored;
+  std::filesystem::remove_all(badPath, ignored);
+  if (std::rename(path.c_str(), badPath.c_str()) != 0) RaiseInOutError("rename", path, errno);
+}
+
+}  // namespace
+
+void LoadScores(const std::string& directory, TRandom& random) {
+  const std::string path = ScorePath(directory);
+  std::array<std::uint8_t, ScoreFileSize> scrambled{};
+  const TScoreFileState state = ReadScoreFile(path, scrambled);
+  if (state == TScoreFileState::Read) {
+    const std::vector<std::uint8_t> plain = UnscrambleBytes(scrambled);
+    ScoreTable = TScoreTable::Decode(std::span(plain).first<PlainScoreFileSize>());
+    return;
+  }
+  ScoreTable = TScoreTable::Default(random);
+  if (state == TScoreFileState::Damaged) MoveAside(path, directory + "/" + BadScoreFileName);
+  SaveScores(directory);
+}
+
+void SaveScores(const std::string& directory) { WriteScrambledFile(ScorePath(directory), ScoreTable.Encode()); }
+
+bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers, std::uint8_t bombs) {
+  const int level = GameSettings.Level;
+  if (ScoreTable.Entry(level, PlacesPerList).Score >= score) return false;
+  int rank = 1;
+  while (ScoreTable.Entry(level, rank).Score >= score) ++rank;
+  // Entries move down without their alignment byte, which stays with its place.
+  for (int place = PlacesPerList - 1; place >= rank; --place) {
+    TScoreEntry& lower = ScoreTable.Entry(level, place + 1);
+    const std::uint8_t alignment = lower.Alignment;
+    lower = ScoreTable.Entry(level, place);
+    lower.Alignment = alignment;
+  }
+  TScoreEntry& entry = ScoreTable.Entry(level, rank);
+  entry.Score = score;
+  entry.Jokers = jokers;
+  entry.Bombs = bombs;
+  game.LastRank = static_cast<std::uint8_t>(rank);
+  return true;
+}
+
+void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs) {
+  if (game.ScoreSubmitted != 0) return;
+  if (!InsertScore(game, game.Score, game.GameJokers, game.GameBombs)) return;
+  // Marked before the dialogs: should one of them end in an error, the record that is already in
+  // the list must not be entered a second time by the next offer.
+  game.ScoreSubmitted = 1;
+  dialogs.ShowNameDialog();
+  dialogs.ShowTopTen();
+}
+
+void StoreName(int lastRank, std::string_view typedUtf8) {
+  ScoreTable.Entry(GameSettings.Level, lastRank).SetName(StoredName(typedUtf8));
+}
+
+std::uint16_t BestScore(int level) { return ScoreTable.Entry(level, 1).Score; }
