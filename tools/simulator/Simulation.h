@@ -1,0 +1,32 @@
+// Whole games played by the random player through the game's click handler, every turn checked.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct TSimulationOptions {
+  int Games = 1;
+  std::uint32_t Seed = 1;
+  int Level = 0;  // 0 Normal, 1 Hard, 2 Impossible
+  bool Jokers = false;
+  bool Bombs = false;
+  // Clicks that arrive while animations run, some on a full board, to exercise the guards and holds.
+  bool ClicksDuringWaits = true;
+  int MaxTurnsPerGame = 5000;
+};
+
+struct TSimulationReport {
+  int Games = 0;
+  long Turns = 0;
+  long Removals = 0;
+  long TotalScore = 0;
+  int BestScore = 0;
+  int LargestRemoval = 0;
+  std::int64_t SimulatedMilliseconds = 0;
+  std::vector<std::string> Violations;  // each with its game and turn
+};
+
+// Sets GameSettings for the options; `log`, when given, gets one line per game.
+TSimulationReport Simulate(const TSimulationOptions& options, std::ostream* log = nullptr);
