@@ -135,7 +135,13 @@ void MoveAside(const std::string& path, const std::string& badPath) {
 void LoadScores(const std::string& directory, TRandom& random) {
   const std::string path = ScorePath(directory);
   std::array<std::uint8_t, ScoreFileSize> scrambled{};
-  const TScoreFileState state = ReadScoreFile(path, scrambled);
+  TScoreFileState state;
+  try {
+    state = ReadScoreFile(path, scrambled);
+  } catch (const EInOutError&) {
+    ScoreTable = TScoreTable::Default(random);
+    throw;
+  }
   if (state == TScoreFileState::Read) {
     const std::vector<std::uint8_t> plain = UnscrambleBytes(scrambled);
     ScoreTable = TScoreTable::Decode(std::span(plain).first<PlainScoreFileSize>());
