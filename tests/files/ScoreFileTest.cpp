@@ -1,0 +1,215 @@
+// Score.dat on disk: first start, reload, damaged files, a vanished file and crashes mid-save.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "CheckedFile.h"
+#include "Crypt.h"
+#include "GameSettings.h"
+#include "TestFolder.h"
+#include "TopLista.h"
+
+namespace {
+
+class ScoreFile : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Random.Seed(3);
+    ScoreTable = {};
+    GameSettings = DefaultSettings;
+  }
+
+  // The table that Score.dat unscrambles to, read straight from the disk.
+  TScoreTable TableOnDisk() {
+    const TBytes scrambled = ReadBytes(Path);
+    EXPECT_EQ(scrambled.size(), ScoreFileSize);
+    if (scrambled.size() != ScoreFileSize) return {};
+    const TBytes plain = UnscrambleBytes(scrambled);
+    return TScoreTable::Decode(std::span(plain).first<PlainScoreFileSize>());
+  }
+
+  // A default table as LoadScores makes it, with flags from the same seed.
+  TScoreTable ExpectedDefault(std::uint32_t seed) {
+    TRandom random;
+    random.Seed(seed);
+    return TScoreTable::Default(random);
+  }
+
+  TTestFolder Folder;
+  std::string Path = Folder / "Score.dat";
+  std::string BadPath = Folder / "Score.dat.bad";
+  std::string WorkPath = Folder / "$$$$$.$$";
+  TRandom Random;
+};
+
+}  // namespace
+
+TEST_F(ScoreFile, FirstStartCreatesTheScrambledDefaultTable) {
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(ScoreTable, ExpectedDefault(3));
+  const TBytes scrambled = ReadBytes(Path);
+  ASSERT_EQ(scrambled.size(), 1082u);
+  EXPECT_EQ(scrambled[0], 0x27);
+  EXPECT_EQ(scrambled[1], 0xA7);
+  EXPECT_EQ(scrambled, ScrambleBytes(ExpectedDefault(3).Encode()));
+  EXPECT_FALSE(Exists(WorkPath));
+  EXPECT_FALSE(Exists(BadPath));
+}
+
+TEST_F(ScoreFile, SavedTableLoadsBackByteForByte) {
+  LoadScores(Folder.Path(), Random);
+  TGameVariables game;
+  ASSERT_TRUE(InsertScore(game, 77, 1, 1));
+  StoreName(game.LastRank, "R\xC3\xA9ka");
+  ScoreTable.Entry(2, 4).Alignment = 0xC3;  // whatever a foreign writer left there survives
+  SaveScores(Folder.Path());
+  const TScoreTable saved = ScoreTable;
+  const TBytes bytes = ReadBytes(Path);
+
+  ScoreTable = {};
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(ScoreTable, saved);
+  EXPECT_EQ(ScoreTable.Entry(0, 2).Name(), " R\xE9ka");
+  EXPECT_EQ(ReadBytes(Path), bytes);  // loading leaves the file untouched
+  EXPECT_FALSE(Exists(WorkPath));
+}
+
+TEST_F(ScoreFile, ReadOnlyFileCanBeLoaded) {
+  LoadScores(Folder.Path(), Random);
+  const TScoreTable saved = ScoreTable;
+  ASSERT_EQ(::chmod(Path.c_str(), 0444), 0);
+  ScoreTable = {};
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(ScoreTable, saved);
+}
+
+TEST_F(ScoreFile, FileOfTheWrongSizeIsMovedAsideAndReplacedByTheDefaults) {
+  const TBytes good = ScrambleBytes(ExpectedDefault(99).Encode());
+  const TBytes oversized = [&] { TBytes b = good; b.push_back(0); return b; }();
+  const TBytes cases[] = {{}, {0x27}, TBytes(good.begin(), good.begin() + 1081), oversized, CountingBytes(5000)};
+  for (const TBytes& damaged : cases) {
+    WriteBytes(Path, damaged);
+    Random.Seed(3);
+    LoadScores(Folder.Path(), Random);
+    EXPECT_EQ(ScoreTable, ExpectedDefault(3)) << damaged.size();
+    EXPECT_EQ(TableOnDisk(), ExpectedDefault(3)) << damaged.size();
+    EXPECT_EQ(ReadBytes(BadPath), damaged) << "older bad file replaced, size " << damaged.size();
+    EXPECT_FALSE(Exists(WorkPath));
+  }
+}
+
+TEST_F(ScoreFile, GarbageOfTheRightSizeIsReadAsItComes) {
+  const TBytes garbage = CountingBytes(ScoreFileSize, 0x55);
+  WriteBytes(Path, garbage);
+  LoadScores(Folder.Path(), Random);
+  const TBytes plain = UnscrambleBytes(garbage);
+  EXPECT_EQ(ScoreTable, TScoreTable::Decode(std::span(plain).first<PlainScoreFileSize>()));
+  EXPECT_LE(ScoreTable.Entry(0, 1).Name().size(), MaxNameLength);
+  EXPECT_EQ(ReadBytes(Path), garbage);
+  EXPECT_FALSE(Exists(BadPath));
+}
+
+TEST_F(ScoreFile, FolderInThePlaceOfTheFileIsMovedAside) {
+  ASSERT_EQ(::mkdir(Path.c_str(), 0700), 0);
+  WriteBytes(Path + "/inside", {1, 2});
+  WriteBytes(BadPath, {9});
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(TableOnDisk(), ExpectedDefault(3));
+  EXPECT_EQ(ReadBytes(BadPath + "/inside"), (TBytes{1, 2}));
+}
+
+TEST_F(ScoreFile, UnreadableFileIsMovedAside) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads through any mode bits";
+  WriteBytes(Path, ScrambleBytes(ExpectedDefault(8).Encode()));
+  ASSERT_EQ(::chmod(Path.c_str(), 0), 0);
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(TableOnDisk(), ExpectedDefault(3));
+  EXPECT_TRUE(Exists(BadPath));
+}
+
+TEST_F(ScoreFile, VanishedFileIsWrittenAnewBySave) {
+  LoadScores(Folder.Path(), Random);
+  ASSERT_EQ(::unlink(Path.c_str()), 0);
+  ScoreTable.Entry(1, 1).Score = 999;
+  SaveScores(Folder.Path());
+  EXPECT_EQ(TableOnDisk(), ScoreTable);
+}
+
+TEST_F(ScoreFile, UnusableFolderIsAClearErrorWithATableInMemory) {
+  // Root writes through any mode bits, so the folder is made unusable another way: it is a file.
+  WriteBytes(Folder / "plain", {0});
+  try {
+    LoadScores(Folder / "plain", Random);
+    FAIL() << "loaded below a regular file";
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Path, Folder / "plain/Score.dat");
+  }
+  EXPECT_EQ(ScoreTable, ExpectedDefault(3));  // ready for the game even so
+  EXPECT_THROW(SaveScores(Folder / "plain"), EInOutError);
+  EXPECT_THROW(SaveScores(Folder / "missing"), EInOutError);
+}
+
+TEST_F(ScoreFile, SaveOverAFolderFailsClearlyAndLeavesNoWorkFile) {
+  LoadScores(Folder.Path(), Random);
+  ASSERT_EQ(::unlink(Path.c_str()), 0);
+  ASSERT_EQ(::mkdir(Path.c_str(), 0700), 0);
+  WriteBytes(Path + "/keep", {1});
+  EXPECT_THROW(SaveScores(Folder.Path()), EInOutError);
+  EXPECT_FALSE(Exists(WorkPath));
+  EXPECT_TRUE(Exists(Path + "/keep"));
+}
+
+// A child saves two tables in turn without pause; it is killed at random moments, and after every
+// kill Score.dat must unscramble to one of the two tables, complete.
+TEST_F(ScoreFile, KilledSaveLeavesTheOldOrTheNewTable) {
+  const TScoreTable first = ExpectedDefault(11);
+  TScoreTable second = first;
+  for (int level = 0; level < LevelCount; ++level) {
+    for (int place = 1; place <= PlacesPerList; ++place) {
+      second.Entry(level, place).SetName(" Second " + std::to_string(place));
+      second.Entry(level, place).Score = static_cast<std::uint16_t>(5000 - place);
+    }
+  }
+  ScoreTable = first;
+  SaveScores(Folder.Path());
+
+  std::mt19937 pick(12345);
+  std::uniform_int_distribution<int> delay(0, 3000);  // microseconds
+  int seenFirst = 0;
+  int seenSecond = 0;
+  const int kills = 200;
+  for (int kill = 0; kill < kills; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (bool odd = false;; odd = !odd) {
+        ScoreTable = odd ? first : second;
+        SaveScores(Folder.Path());
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(pick)));
+    ASSERT_EQ(::kill(child, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
+
+    const TScoreTable onDisk = TableOnDisk();
+    const bool isFirst = onDisk == first;
+    const bool isSecond = onDisk == second;
+    ASSERT_TRUE(isFirst || isSecond) << "after kill " << kill;
+    seenFirst += isFirst;
+    seenSecond += isSecond;
+  }
+  // Both tables were on the disk at some kill, so the kills did land among the saves.
+  EXPECT_GT(seenFirst, 0);
+  EXPECT_GT(seenSecond, 0);
+  ScoreTable = {};
+  LoadScores(Folder.Path(), Random);
+  EXPECT_TRUE(ScoreTable == first || ScoreTable == second);
+}
