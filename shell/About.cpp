@@ -1,0 +1,57 @@
+// The credits dialog's layout and its makers.
+#include "About.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <cassert>
+
+namespace {
+
+QFont Arial(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+const std::array<TAuthor, 3>& TfrmAbout::Authors() {
+  static const std::array<TAuthor, 3> authors{{
+      {QStringLiteral("&Code"), QStringLiteral("The Brindlow team"), QStringLiteral("Code: rules, windows and files"),
+       QStringLiteral("code@brindlow.example")},
+      {QStringLiteral("A&rtwork"), QStringLiteral("The Brindlow team"),
+       QStringLiteral("Artwork: balls, start picture, icons"), QStringLiteral("artwork@brindlow.example")},
+      {QStringLiteral("&Sound and music"), QStringLiteral("The Brindlow team"),
+       QStringLiteral("Sound effects and music"), QStringLiteral("sound@brindlow.example")},
+  }};
+  return authors;
+}
+
+TfrmAbout::TfrmAbout()
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("About"));
+  setFixedSize(280, 190);
+  setFont(Arial(13, false));
+
+  auto* title = new QLabel(QStringLiteral("Brindlow v1.52"), this);
+  title->setGeometry(10, 12, 260, 22);
+  title->setAlignment(Qt::AlignCenter);
+  title->setFont(Arial(17, true));
+  auto* credit = new QLabel(QStringLiteral("made by The Brindlow team"), this);
+  credit->setGeometry(10, 38, 260, 18);
+  credit->setAlignment(Qt::AlignCenter);
+
+  for (int i = 0; i < 3; ++i) {
+    auto* button = new QPushButton(Authors()[i].Button, this);
+    button->setGeometry(60, 70 + i * 36, 160, 28);
+    connect(button, &QPushButton::clicked, this, [this, i] { btnAuthorClick(i); });
+    AuthorButtons[i] = button;
+  }
+}
+
+void TfrmAbout::btnAuthorClick(int index) {
+  assert(AuthorCard != nullptr);
+  AuthorCard->ShowAuthor(Authors()[index]);
+}

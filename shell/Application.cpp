@@ -1,0 +1,21 @@
+// The application object.
+#include "Application.h"
+
+#include <QIcon>
+
+#include "ErrorBox.h"
+
+TBrindlowApplication::TBrindlowApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("Brindlow v1.52"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/FEjpeg0.ico")));
+}
+
+bool TBrindlowApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    // Above all the program's EInOutError, raised by every failed file operation.
+    ShowErrorBox(error);
+  }
+  return false;
+}

@@ -1,0 +1,18 @@
+// The general error box.
+#include "ErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void ShowErrorBox(const std::exception& error) {
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                        QString::fromUtf8(error.what()));
+}
+
+void RunReportingErrors(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    ShowErrorBox(error);
+  }
+}

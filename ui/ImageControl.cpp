@@ -1,0 +1,61 @@
+// The image control's drawing and click.
+#include "ImageControl.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+
+TImageControl::TImageControl(QWidget* parent) : QWidget(parent) {}
+
+void TImageControl::SetPicture(const QPixmap& picture) {
+  Assigned = picture;
+  PrepareShown();
+  update();
+}
+
+void TImageControl::SetStretch(bool stretch) {
+  Stretch = stretch;
+  PrepareShown();
+  update();
+}
+
+void TImageControl::SetTransparent(bool transparent) {
+  Transparent = transparent;
+  setAttribute(Qt::WA_NoSystemBackground, transparent);
+  PrepareShown();
+  update();
+}
+
+void TImageControl::PrepareShown() {
+  Shown = Assigned;
+  if (Shown.isNull()) return;
+  if (Transparent) {
+    const QImage image = Shown.toImage();
+    const QColor key = image.pixelColor(0, image.height() - 1);
+    Shown.setMask(QBitmap::fromImage(image.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+  }
+  if (Stretch && Shown.size() != size())
+    Shown = Shown.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void TImageControl::paintEvent(QPaintEvent*) {
+  if (Shown.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, Shown);
+}
+
+void TImageControl::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (Stretch) PrepareShown();
+}
+
+void TImageControl::mousePressEvent(QMouseEvent* event) {
+  Pressed = event->button() == Qt::LeftButton;
+  event->setAccepted(Pressed);
+}
+
+void TImageControl::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  Pressed = false;
+  if (click && OnClick) OnClick(*this);
+}

@@ -1,0 +1,14 @@
+// Filling a sprite set from the sprite form.
+#include "ImageStorage.h"
+
+#include "ImageControl.h"
+#include "SpriteForm.h"
+
+void TImageStorage::LoadFromSpriteForm(const TfrmSlicice& form, const QString& prefix) {
+  for (int frame = 1; frame <= 2; ++frame) {
+    for (int code = 0; code <= 9; ++code) {
+      const TImageControl* image = form.FindImage(prefix + QString::number(frame) + QString::number(code));
+      Sprites[(frame - 1) * 10 + code] = image ? image->Picture() : QPixmap();
+    }
+  }
+}

@@ -1,0 +1,94 @@
+// The main window as the game's board view and animation host: pictures, displays and timers.
+#include <QCoreApplication>
+
+#include <cassert>
+
+#include "Bevels.h"
+#include "FlatButton.h"
+#include "Game.h"
+#include "ImageControl.h"
+#include "MainWindow.h"
+
+const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
+  switch (set) {
+    case TSpriteSet::Normal: return NormalSprites;
+    case TSpriteSet::Make: return MakeSprites;
+    case TSpriteSet::Jump: return JumpSprites;
+    case TSpriteSet::Destroy: return DestroySprites;
+  }
+  assert(false && "unknown sprite set");
+  return NormalSprites;
+}
+
+QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
+  switch (timer) {
+    case TAnimationTimer::Move: return MoveTimer;
+    case TAnimationTimer::Jump: return JumpTimer;
+    case TAnimationTimer::Make: return MakeTimer;
+    case TAnimationTimer::Destroy: return DestroyTimer;
+  }
+  assert(false && "unknown timer");
+  return MoveTimer;
+}
+
+void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
+  CellImage(cell)->SetPicture(Sprites(set).GetSprite(frame, code));
+}
+
+void TfrmLines::ClearCell(int cell) { CellImage(cell)->ClearPicture(); }
+
+void TfrmLines::CopyCell(int from, int to) { CellImage(to)->SetPicture(CellImage(from)->Picture()); }
+
+void TfrmLines::ShowScore(std::uint16_t score) { panScore->SetCaption(QString::number(score)); }
+
+void TfrmLines::ShowBest(std::uint16_t best) { panBest->SetCaption(QString::number(best)); }
+
+void TfrmLines::ClearNextBall(int position) { NextImage(position)->ClearPicture(); }
+
+void TfrmLines::ShowNextBall(int position, BallCode code) {
+  NextImage(position)->SetPicture(NormalSprites.GetSprite(1, code));
+}
+
+void TfrmLines::ArrangePreview(int level) {
+  const int shown = level == 1 ? 4 : level == 2 ? 5 : 3;
+  panNext->move(level == 1 ? 130 : level == 2 ? 115 : 145, 30);
+  for (int i = 1; i <= 5; ++i) NextPanels[i - 1]->setVisible(i <= shown);
+  // "Next what?" lies above the row and still hides it when the preview is switched off.
+  panNext->show();
+}
+
+void TfrmLines::SetNewEnabled(bool enabled) { btnNew->setEnabled(enabled); }
+
+void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
+  QTimer& control = AnimationTimer(timer);
+  if (!enabled) control.stop();
+  else if (!Closing && !control.isActive()) control.start();
+}
+
+void TfrmLines::Tick(TAnimationTimer timer) {
+  switch (timer) {
+    case TAnimationTimer::Move: GameRules->MoveTimerTimer(); break;
+    case TAnimationTimer::Jump: GameRules->JumpTimerTimer(); break;
+    case TAnimationTimer::Make: GameRules->MakeTimerTimer(); break;
+    case TAnimationTimer::Destroy: GameRules->DestroyTimerTimer(); break;
+  }
+}
+
+void TfrmLines::WaitUntilOff(TAnimationTimer timer) {
+  // The jump never ends by itself; the turn rules wait only for animations that do.
+  assert(timer != TAnimationTimer::Jump);
+  while (GameRules->TimerEnabled(timer)) {
+    if (Closing) {
+      // The timers are stopped for good: the animation is played out here so that the turn can
+      // unwind to the event loop, which then ends the program.
+      Tick(timer);
+      continue;
+    }
+    // Sleeps until a tick, a click or a repaint arrives: a wait costs no processor time.
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+}
+
+void TfrmLines::StopTimers() {
+  for (QTimer* timer : {&MoveTimer, &JumpTimer, &MakeTimer, &DestroyTimer, &MusicTimer, &IconTimer}) timer->stop();
+}

@@ -1,0 +1,196 @@
+// The main window's start-up, screens, buttons, settings changes and shut-down.
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cassert>
+#include <filesystem>
+
+#include "Bevels.h"
+#include "ErrorBox.h"
+#include "FlatButton.h"
+#include "Game.h"
+#include "GameSettings.h"
+#include "ImageControl.h"
+#include "Random.h"
+#include "SettingsFile.h"
+#include "SoundLayer.h"
+#include "SoundUnavailable.h"
+#include "SpriteForm.h"
+#include "TopLista.h"
+
+namespace {
+
+constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                            Qt::WindowCloseButtonHint;
+
+void WarningBox(QWidget* owner, const QString& title, const QString& text) {
+  QMessageBox::warning(owner, title, text);
+}
+
+}  // namespace
+
+TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags), Services(std::move(services)) {
+  assert(Services.Sound != nullptr);
+  if (!Services.Warn) Services.Warn = WarningBox;
+  setWindowTitle(QStringLiteral("Brindlow v1.52"));
+  setFixedSize(460, 446);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  CreateControls();
+  FormCreate();
+}
+
+TfrmLines::~TfrmLines() = default;
+
+void TfrmLines::FormCreate() {
+  // The minimise and restore events arrive through changeEvent.
+  SetWindowColor(Qt::black);
+  // The four sprite sets exist from here on (they are members), empty until the first show.
+  BankMissing = !std::filesystem::is_regular_file(Services.ProgramDirectory + "/Sound.dat");
+  SoundUnavailable = BankMissing ? 1 : 0;
+  if (BankMissing) Services.Warn(this, QStringLiteral("Warning"), QStringLiteral("Sound file is missing!"));
+  SetStartScreen(true);
+  ProgramRandom().Randomize();
+  // A file error is reported and start-up goes on: each file step leaves usable values behind.
+  RunReportingErrors([this] { LoadSettings(Services.ProgramDirectory); });
+  if (BankMissing) {
+    GameSettings.SoundsOff = 1;
+    GameSettings.Music = 0;
+  } else {
+    RunReportingErrors([this] { Services.Sound->OpenBank(Services.ProgramDirectory); });
+  }
+  imgBackground->setGeometry(rect());
+  bvlOkvir->setGeometry(rect());
+  if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->PlayMusic(); });
+  for (int frame = 0; frame <= 18; ++frame)
+    IconFrames[frame] = QIcon(QPixmap(QStringLiteral(":/icons/FEjpeg%1.ico").arg(frame)));
+  for (int n = 1; n <= 81; ++n) {
+    TBevelPanel* panel = CellPanels[n - 1];
+    panel->SetLook(TBevelCut::Lowered, TBevelCut::Lowered, Qt::black);
+    panel->setCursor(Qt::PointingHandCursor);
+    TImageControl* image = CellImages[n - 1];
+    image->setGeometry(panel->ClientArea());
+    image->Tag = n;
+    image->SetTransparent(false);
+    image->setCursor(Qt::PointingHandCursor);
+    image->OnClick = [this](TImageControl& clicked) {
+      if (GameRules) GameRules->PanelClick(clicked.Tag);
+    };
+  }
+  for (int i = 1; i <= 5; ++i)
+    NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
+  RunReportingErrors([this] { LoadScores(Services.ProgramDirectory, ProgramRandom()); });
+}
+
+void TfrmLines::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Restoring from the taskbar shows the window again; only the first show is FormShow.
+  if (!Shown) {
+    Shown = true;
+    FormShow();
+  }
+}
+
+void TfrmLines::FormShow() {
+  assert(SpriteForm != nullptr);
+  // The game object holds the edge sets, the removal list and the path finder.
+  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom());
+  NormalSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("normal"));
+  MakeSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("make"));
+  JumpSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("jump"));
+  DestroySprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("destroy"));
+}
+
+void TfrmLines::SetWindowColor(const QColor& color) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, color);
+  setPalette(colours);
+  setAutoFillBackground(true);
+}
+
+void TfrmLines::SetStartScreen(bool on) {
+  imgBackground->setVisible(on);
+  const std::array<QWidget*, 14> gameControls{bvlOkvir, labBest,  labNext,     labScore, panBest, panNext, panScore,
+                                              panTabla, btnNew,   btnTop10, btnSettings, btnAbout, btnHelp, btnExit};
+  for (QWidget* control : gameControls) control->setVisible(!on);
+  if (!on) UpdatePreviewVisibility();
+  repaint();
+}
+
+void TfrmLines::UpdatePreviewVisibility() {
+  const bool preview = GameSettings.ViewNext != 0;
+  panNext->setVisible(preview);
+  panExpertMode->setVisible(!preview);
+}
+
+void TfrmLines::imgBackgroundClick() {
+  assert(GameRules != nullptr);
+  SetWindowColor(palette().color(QPalette::Button));
+  SetStartScreen(false);
+  GameRules->NewGame();
+}
+
+void TfrmLines::btnClick(int tag) {
+  switch (tag) {
+    case 1:
+      GameRules->RequestNewGame();
+      break;
+    case 2:
+      if (ShowTop10) ShowTop10();
+      break;
+    case 3:
+      if (ShowSettings) ApplySettingsChanges(ShowSettings());
+      break;
+    case 4:
+      if (ShowAbout) ShowAbout();
+      break;
+    case 5:
+      if (ShowHelp) ShowHelp();
+      break;
+    case 6:
+      close();
+      break;
+    default:
+      assert(false && "unknown button tag");
+  }
+}
+
+void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
+  if (changes.ViewNextChanged) UpdatePreviewVisibility();
+  if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
+  if (changes.JokersBombsChanged || changes.LevelChanged) GameRules->RequestNewGame();
+}
+
+void TfrmLines::PlayEffect(TSoundEffect effect) {
+  // After the goodbye sound a turn that is unwinding stays silent.
+  if (!Closing) Services.Sound->PlayEffect(effect);
+}
+
+void TfrmLines::SubmitScore() {
+  if (ScoreDialogs != nullptr && GameRules) ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+}
+
+std::uint16_t TfrmLines::BestScore(int level) { return ::BestScore(level); }
+
+void TfrmLines::closeEvent(QCloseEvent* event) {
+  if (!Closing) FormClose();
+  event->accept();
+}
+
+void TfrmLines::FormClose() {
+  // From here on the waits of a running turn play their animation out at once instead of
+  // waiting for ticks, and no timer starts again.
+  Closing = true;
+  // Each step is reported on its own, so a file error never keeps the window from closing.
+  RunReportingErrors([this] { SubmitScore(); });
+  if (!BankMissing) RunReportingErrors([this] { Services.Sound->CloseBank(); });
+  StopTimers();
+  // The sprite sets are freed with the window at the very end of the program, after every timer
+  // has stopped and any interrupted turn has unwound.
+}

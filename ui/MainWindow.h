@@ -1,0 +1,171 @@
+// The main window: start picture, board of 81 clickable cells, score displays, preview row, six
+// buttons, the animation timers that drive the game's ticks, and the taskbar icon animation.
+#pragma once
+
+#include <QIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "GameHost.h"
+#include "ImageStorage.h"
+
+class QLabel;
+class TBevel;
+class TBevelPanel;
+class TFlatButton;
+class TGame;
+class TImageControl;
+class TfrmSlicice;
+class ISoundLayer;
+class IScoreDialogs;
+
+// What the settings dialog reports it changed.
+struct TSettingsChanges {
+  bool ViewNextChanged = false;
+  bool JokersBombsChanged = false;
+  bool LevelChanged = false;
+  bool MusicChanged = false;
+};
+
+// The collaborators that the window is given rather than finding them itself.
+struct TLinesServices {
+  using TWarn = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
+
+  std::string ProgramDirectory;
+  ISoundLayer* Sound = nullptr;  // lives as long as the window
+  // Start-up's one warning ("Sound file is missing!"); a modal box unless replaced.
+  TWarn Warn;
+};
+
+class TfrmLines : public QWidget,
+                  public IBoardView,
+                  public IAnimationHost,
+                  public IEffectPlayer,
+                  public IScoreKeeper {
+public:
+  // Builds the controls and runs FormCreate.
+  explicit TfrmLines(TLinesServices services);
+  ~TfrmLines() override;
+
+  // The hidden form that the sprite sets are filled from at the first show; it is created after
+  // this window, so it is handed over once it exists.
+  void UseSpriteForm(const TfrmSlicice& form) { SpriteForm = &form; }
+
+  // The dialogs behind the buttons: each runs its dialog modally; an unset one opens nothing.
+  std::function<void()> ShowTop10;
+  std::function<TSettingsChanges()> ShowSettings;
+  std::function<void()> ShowAbout;
+  std::function<void()> ShowHelp;
+  // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
+  // not offered: a record without its name dialog would keep the name of the place it took.
+  IScoreDialogs* ScoreDialogs = nullptr;
+
+  void SetStartScreen(bool on);
+  void UpdatePreviewVisibility();
+  void ApplySettingsChanges(const TSettingsChanges& changes);
+  void btnClick(int tag);
+  void imgBackgroundClick();
+
+  // IBoardView.
+  void DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) override;
+  void ClearCell(int cell) override;
+  void CopyCell(int from, int to) override;
+  void ShowScore(std::uint16_t score) override;
+  void ShowBest(std::uint16_t best) override;
+  void ClearNextBall(int position) override;
+  void ShowNextBall(int position, BallCode code) override;
+  void ArrangePreview(int level) override;
+  void SetNewEnabled(bool enabled) override;
+
+  // IAnimationHost.
+  void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
+  void WaitUntilOff(TAnimationTimer timer) override;
+
+  // IEffectPlayer: the game's effects go to the sound layer until the window closes.
+  void PlayEffect(TSoundEffect effect) override;
+
+  // IScoreKeeper.
+  void SubmitScore() override;
+  std::uint16_t BestScore(int level) override;
+
+  // Read access for the program's other windows and for tests.
+  TGame* Game() const { return GameRules.get(); }
+  const TImageStorage& Sprites(TSpriteSet set) const;
+  TImageControl* CellImage(int cell) const { return CellImages[cell - 1]; }
+  TImageControl* NextImage(int position) const { return NextImages[position - 1]; }
+  QTimer& AnimationTimer(TAnimationTimer timer);
+  QTimer& IconTimerControl() { return IconTimer; }
+  const QIcon& IconFrame(int frame) const { return IconFrames[frame]; }
+  int IconTimerTag() const { return IconTag; }
+  bool IsMinimized() const { return Minimized; }
+  bool IsClosing() const { return Closing; }
+  bool SoundBankMissing() const { return BankMissing; }
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+private:
+  void CreateControls();
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormMinimize();
+  void FormRestore();
+  void IconTimerTimer();
+  void SetWindowColor(const QColor& color);
+  void Tick(TAnimationTimer timer);
+  void StopTimers();
+
+  TLinesServices Services;
+  const TfrmSlicice* SpriteForm = nullptr;
+
+  TBevel* bvlOkvir = nullptr;
+  QLabel* labBest = nullptr;
+  QLabel* labScore = nullptr;
+  QLabel* labNext = nullptr;
+  TFlatButton* btnNew = nullptr;
+  TFlatButton* btnTop10 = nullptr;
+  TFlatButton* btnSettings = nullptr;
+  TFlatButton* btnAbout = nullptr;
+  TFlatButton* btnHelp = nullptr;
+  TFlatButton* btnExit = nullptr;
+  TImageControl* imgBackground = nullptr;
+  TBevelPanel* panTabla = nullptr;
+  std::array<TBevelPanel*, 81> CellPanels{};
+  std::array<TImageControl*, 81> CellImages{};
+  TBevelPanel* panNext = nullptr;
+  std::array<TBevelPanel*, 5> NextPanels{};
+  std::array<TImageControl*, 5> NextImages{};
+  TBevelPanel* panBest = nullptr;
+  TBevelPanel* panScore = nullptr;
+  TBevelPanel* panExpertMode = nullptr;
+
+  QTimer MoveTimer;
+  QTimer JumpTimer;
+  QTimer MakeTimer;
+  QTimer DestroyTimer;
+  QTimer MusicTimer;
+  QTimer IconTimer;
+  int IconTag = 1;
+  std::array<QIcon, 19> IconFrames;
+  bool Minimized = false;
+
+  // Everything a tick touches (the sets, the game, the images) lives as long as the window, which
+  // the program keeps to its very end, so a tick can never meet a freed sprite.
+  TImageStorage NormalSprites;
+  TImageStorage MakeSprites;
+  TImageStorage JumpSprites;
+  TImageStorage DestroySprites;
+  std::unique_ptr<TGame> GameRules;
+
+  bool BankMissing = false;
+  bool Shown = false;
+  bool Closing = false;
+};
