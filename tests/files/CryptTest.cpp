@@ -5,6 +5,7 @@
 
 #include "CheckedFile.h"
 #include "Crypt.h"
+#include "KillAtRandomMoments.h"
 #include "TestFolder.h"
 
 namespace {
@@ -153,4 +154,19 @@ TEST_F(Scrambler, WriteScrambledFileCreatesOrReplaces) {
   WriteScrambledFile(Path, CountingBytes(4, 3));
   EXPECT_EQ(ReadBytes(Path), ScrambledByFormula(CountingBytes(4, 3)));
   EXPECT_FALSE(Exists(WorkPath));
+}
+
+TEST_F(Scrambler, KilledChangeLeavesTheOldOrTheNewForm) {
+  const TBytes plain = CountingBytes(5000, 3);
+  const TBytes scrambled = ScrambleBytes(plain);
+  WriteBytes(Path, plain);
+  const auto seen = KillAtRandomMoments(
+      // Each child goes on from the form that the last kill left.
+      60, [&](bool) { ReadBytes(Path) == plain ? ScrambleFile(Path) : UnscrambleFile(Path); },
+      [&] {
+        const TBytes onDisk = ReadBytes(Path);
+        return onDisk == plain ? 0 : onDisk == scrambled ? 1 : -1;
+      });
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[1], 0);
 }

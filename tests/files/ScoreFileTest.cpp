@@ -1,17 +1,12 @@
 // Score.dat on disk: first start, reload, damaged files, a vanished file and crashes mid-save.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <random>
-#include <thread>
 
 #include "CheckedFile.h"
 #include "Crypt.h"
 #include "GameSettings.h"
+#include "KillAtRandomMoments.h"
 #include "TestFolder.h"
 #include "TopLista.h"
 
@@ -124,6 +119,15 @@ TEST_F(ScoreFile, FolderInThePlaceOfTheFileIsMovedAside) {
   EXPECT_EQ(ReadBytes(BadPath + "/inside"), (TBytes{1, 2}));
 }
 
+TEST_F(ScoreFile, PipeInThePlaceOfTheFileIsMovedAsideWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(Path.c_str(), 0600), 0);
+  LoadScores(Folder.Path(), Random);
+  EXPECT_EQ(TableOnDisk(), ExpectedDefault(3));
+  struct stat status {};
+  ASSERT_EQ(::lstat(BadPath.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
 TEST_F(ScoreFile, UnreadableFileIsMovedAside) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads through any mode bits";
   WriteBytes(Path, ScrambleBytes(ExpectedDefault(8).Encode()));
@@ -165,8 +169,7 @@ TEST_F(ScoreFile, SaveOverAFolderFailsClearlyAndLeavesNoWorkFile) {
   EXPECT_TRUE(Exists(Path + "/keep"));
 }
 
-// A child saves two tables in turn without pause; it is killed at random moments, and after every
-// kill Score.dat must unscramble to one of the two tables, complete.
+// After every kill of a child that saves two tables in turn, Score.dat unscrambles to one of them.
 TEST_F(ScoreFile, KilledSaveLeavesTheOldOrTheNewTable) {
   const TScoreTable first = ExpectedDefault(11);
   TScoreTable second = first;
@@ -179,36 +182,19 @@ TEST_F(ScoreFile, KilledSaveLeavesTheOldOrTheNewTable) {
   ScoreTable = first;
   SaveScores(Folder.Path());
 
-  std::mt19937 pick(12345);
-  std::uniform_int_distribution<int> delay(0, 3000);  // microseconds
-  int seenFirst = 0;
-  int seenSecond = 0;
-  const int kills = 200;
-  for (int kill = 0; kill < kills; ++kill) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      for (bool odd = false;; odd = !odd) {
+  const auto seen = KillAtRandomMoments(
+      200,
+      [&](bool odd) {
         ScoreTable = odd ? first : second;
         SaveScores(Folder.Path());
-      }
-    }
-    std::this_thread::sleep_for(std::chrono::microseconds(delay(pick)));
-    ASSERT_EQ(::kill(child, SIGKILL), 0);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
-
-    const TScoreTable onDisk = TableOnDisk();
-    const bool isFirst = onDisk == first;
-    const bool isSecond = onDisk == second;
-    ASSERT_TRUE(isFirst || isSecond) << "after kill " << kill;
-    seenFirst += isFirst;
-    seenSecond += isSecond;
-  }
+      },
+      [&] {
+        const TScoreTable onDisk = TableOnDisk();
+        return onDisk == first ? 0 : onDisk == second ? 1 : -1;
+      });
   // Both tables were on the disk at some kill, so the kills did land among the saves.
-  EXPECT_GT(seenFirst, 0);
-  EXPECT_GT(seenSecond, 0);
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[1], 0);
   ScoreTable = {};
   LoadScores(Folder.Path(), Random);
   EXPECT_TRUE(ScoreTable == first || ScoreTable == second);

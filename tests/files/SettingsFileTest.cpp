@@ -108,6 +108,12 @@ TEST_F(SettingsFile, FolderInThePlaceOfTheFileIsAClearErrorWithDefaultsInMemory)
   EXPECT_THROW(SaveSettings(Folder.Path()), EInOutError);
 }
 
+TEST_F(SettingsFile, PipeInThePlaceOfTheFileIsAClearErrorWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(Path.c_str(), 0600), 0);
+  EXPECT_THROW(LoadSettings(Folder.Path()), EInOutError);
+  EXPECT_EQ(GameSettings, DefaultSettings);
+}
+
 TEST_F(SettingsFile, UnwritableFolderIsAClearError) {
   // Root writes through any mode bits, so the folder is made unusable another way: it is a file.
   WriteBytes(Folder / "plain", {0});

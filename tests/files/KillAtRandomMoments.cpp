@@ -1,0 +1,48 @@
+// Crash simulation: a child repeats a file change until it is killed at a random moment.
+#include "KillAtRandomMoments.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void(bool odd)>& step,
+                                       const std::function<int()>& state) {
+  std::mt19937 pick(12345);
+  std::uniform_int_distribution<int> pause(0, 3000);  // microseconds
+  std::array<int, 2> seen{};
+  for (int kill = 0; kill < kills; ++kill) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+      ADD_FAILURE() << "fork failed";
+      return seen;
+    }
+    if (child == 0) {
+      // The child must never return into the test runner, not even after an error.
+      try {
+        for (bool odd = false;; odd = !odd) step(odd);
+      } catch (...) {
+      }
+      ::_exit(1);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(pause(pick)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFSIGNALED(status)) {
+      ADD_FAILURE() << "the child stopped by itself";
+      return seen;
+    }
+    const int found = state();
+    if (found != 0 && found != 1) {
+      ADD_FAILURE() << "broken file after kill " << kill;
+      return seen;
+    }
+    ++seen[found];
+  }
+  return seen;
+}
