@@ -78,8 +78,7 @@ void WaitUntilFinished() {
 
 void PlaySoundFile(const std::string& path, int flags) {
   if (!AudioReady()) return;
-  static const bool hooked = (Mix_ChannelFinished(ChannelFinished), true);
-  (void)hooked;
+  [[maybe_unused]] static const bool hooked = (Mix_ChannelFinished(ChannelFinished), true);
   Mix_Chunk* chunk = LoadChunk(path);
   if (chunk == nullptr) return;
   // Halting first lets the old sound's end be signalled before the new one is watched.
