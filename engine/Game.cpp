@@ -69,3 +69,21 @@ void TGame::CarryOutHeldNewGame() {
     if (held == THeldNewGame::Request || CountEmptyCells(Board) == 0) StartNewGame();
   }
 }
+
+void TGame::LoadPosition(const TBoard& board, std::initializer_list<BallCode> nextBalls) {
+  assert(!MoveTimer.Enabled && !MakeTimer.Enabled && !DestroyTimer.Enabled && WaitDepth == 0);
+  assert(static_cast<int>(nextBalls.size()) == BallsPerTurn);
+  SwitchTimer(TAnimationTimer::Jump, false);
+  JumpTimer.Tag = 0;
+  SelectedCell = 0;
+  Board = board;
+  for (int cell = 1; cell <= CellCount; ++cell) {
+    if (Board[cell] == EmptyCell) View.ClearCell(cell);
+    else View.DrawSprite(cell, TSpriteSet::Normal, 1, Board[cell]);
+  }
+  int position = 0;
+  for (const BallCode code : nextBalls) {
+    NextBalls[++position] = code;
+    View.ShowNextBall(position, code);
+  }
+}

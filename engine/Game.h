@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "Board.h"
 #include "GameHost.h"
@@ -58,6 +59,10 @@ public:
   void RequestNewGame();
   // Starts a game at once; for the start screen, when no turn can be running.
   void NewGame();
+
+  // Sets up a position without playing to it (tests and tools): the board, the next balls (one per
+  // ball of a turn), no selection, every ball drawn at rest. Only while no animation runs.
+  void LoadPosition(const TBoard& board, std::initializer_list<BallCode> nextBalls);
 
   // The tick handlers of the four timers; a tick of a timer that is off does nothing.
   void JumpTimerTimer();

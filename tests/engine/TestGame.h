@@ -1,0 +1,28 @@
+// A game on the headless host for tests, with boards written as nine-line pictures.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "Game.h"
+#include "GameSettings.h"
+#include "HeadlessHost.h"
+
+// Nine rows of nine characters, spaces ignored: '.' empty, '1'..'7' colours, 'J' joker, 'B' bomb.
+TBoard BoardPicture(const std::string& rows);
+// The board drawn back as such a picture, for readable failure messages.
+std::string DrawBoard(const TBoard& board);
+
+// A game whose generator gives the same draws on every run, with every effect switched on.
+struct TTestGame {
+  THeadlessHost Host;
+  TRandom Random;
+  TGame Game;
+
+  explicit TTestGame(int level = 0, bool jokers = false, bool bombs = false);
+  // A started game set to a position; the next balls must be one per ball of a turn.
+  void Load(const std::string& rows, std::initializer_list<BallCode> next);
+  // Clicks the ball, then the target, and plays the turn to its end.
+  void Move(int from, int to);
+  const TGameFields& Fields() const { return Game.Fields(); }
+};
