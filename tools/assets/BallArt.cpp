@@ -17,13 +17,13 @@ constexpr double Pi = 3.14159265358979323846;
 // Hue and lightness both differ between neighbours in this list, so the colours stay apart without colour vision.
 const std::array<QColor, 8> BodyColours = {
     QColor(0, 0, 0),        // unused: code 0 has no ball
-    QColor(186, 188, 196),  // grey: light silver
-    QColor(222, 34, 34),    // red: vivid, medium
-    QColor(128, 76, 34),    // brown: dark, warm
-    QColor(38, 84, 226),    // blue: deep
+    QColor(206, 208, 216),  // grey: light silver
+    QColor(232, 40, 40),    // red: vivid, medium
+    QColor(108, 62, 28),    // brown: the darkest, warm
+    QColor(40, 88, 228),    // blue: deep
     QColor(252, 214, 36),   // yellow: the brightest
-    QColor(206, 58, 206),   // magenta
-    QColor(46, 172, 70),    // green
+    QColor(226, 84, 226),   // magenta: light
+    QColor(72, 198, 86),    // green: fresh, fairly light
 };
 
 QColor Mix(const QColor& a, const QColor& b, double t) {

@@ -82,13 +82,13 @@ QImage ShatteredLayer(int code) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QColor glitter = code <= 7 ? BallColour(code).lighter(150) : QColor(255, 230, 150);
   const QPointF centre(18, 18);
-  QRadialGradient flash(centre, 11);
-  flash.setColorAt(0.0, QColor(255, 255, 255, 150));
+  QRadialGradient flash(centre, 8);
+  flash.setColorAt(0.0, QColor(255, 255, 255, 120));
   flash.setColorAt(0.5, QColor(glitter.red(), glitter.green(), glitter.blue(), 70));
   flash.setColorAt(1.0, QColor(0, 0, 0, 0));
   painter.setPen(Qt::NoPen);
   painter.setBrush(flash);
-  painter.drawEllipse(centre, 11, 11);
+  painter.drawEllipse(centre, 8, 8);
 
   static const std::array<double, 6> Cuts = {10, 68, 131, 187, 244, 302};
   for (std::size_t i = 0; i < Cuts.size(); ++i) {
