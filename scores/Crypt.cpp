@@ -23,8 +23,11 @@ TKeySums KeySums() {
   return sums;
 }
 
-TScrambler::TScrambler(TDirection direction)
-    : Direction(direction), X(KeySums().SumA), Y(KeySums().SumB) {}
+TScrambler::TScrambler(TDirection direction) : Direction(direction) {
+  const TKeySums sums = KeySums();
+  X = sums.SumA;
+  Y = sums.SumB;
+}
 
 void TScrambler::TransformBlock(std::span<std::uint8_t> block) {
   assert(block.size() <= ScrambleBlockSize);
