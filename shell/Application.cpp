@@ -3,11 +3,12 @@
 
 #include <QIcon>
 
+#include "AssetNames.h"
 #include "ErrorBox.h"
 
 TBrindlowApplication::TBrindlowApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Brindlow v1.52"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/FEjpeg0.ico")));
+  setWindowIcon(QIcon(IconResourcePath(0)));
 }
 
 bool TBrindlowApplication::notify(QObject* receiver, QEvent* event) {

@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QLabel>
 
+#include "AssetNames.h"
 #include "Bevels.h"
 #include "FlatButton.h"
 #include "ImageControl.h"
@@ -20,16 +21,18 @@ QFont ArialFont(int pixelSize, bool bold) {
   return font;
 }
 
-QLabel* CaptionLabel(QWidget* parent, const QString& caption, int left, int top, int width) {
+QLabel* CaptionLabel(QWidget* parent, const char* name, const QString& caption, int left, int top, int width) {
   auto* label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(left, top, width, 16);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setFont(ArialFont(13, true));
   return label;
 }
 
-TBevelPanel* ScorePanel(QWidget* parent, int left) {
+TBevelPanel* ScorePanel(QWidget* parent, const char* name, int left) {
   auto* panel = new TBevelPanel(parent, TBevelCut::Lowered, TBevelCut::Lowered, Qt::black);
+  panel->setObjectName(QString::fromLatin1(name));
   panel->setGeometry(left, 33, 60, 25);
   panel->setFont(ArialFont(15, true));
   panel->SetCaptionColor(LightBlue);
@@ -44,20 +47,24 @@ void TfrmLines::CreateControls() {
   const QColor buttonFace = palette().color(QPalette::Button);
 
   bvlOkvir = new TBevel(this, TBevelCut::Lowered);
+  bvlOkvir->setObjectName(QStringLiteral("bvlOkvir"));
   bvlOkvir->setGeometry(376, 312, 82, 81);
-  labBest = CaptionLabel(this, QStringLiteral("Best"), 13, 14, 60);
-  labScore = CaptionLabel(this, QStringLiteral("Score"), 307, 14, 60);
-  labNext = CaptionLabel(this, QStringLiteral("Next"), 115, 10, 150);
+  labBest = CaptionLabel(this, "labBest", QStringLiteral("Best"), 13, 14, 60);
+  labScore = CaptionLabel(this, "labScore", QStringLiteral("Score"), 307, 14, 60);
+  labNext = CaptionLabel(this, "labNext", QStringLiteral("Next"), 115, 10, 150);
 
   const struct {
     TFlatButton** Button;
+    const char* Name;
     const char* Caption;
     int Top;
-  } buttons[] = {{&btnNew, "&New", 80},       {&btnTop10, "&Top 10", 128}, {&btnSettings, "&Options", 176},
-                 {&btnAbout, "&About", 224},  {&btnHelp, "&Help", 272},    {&btnExit, "&Exit", 399}};
+  } buttons[] = {{&btnNew, "btnNew", "&New", 80},           {&btnTop10, "btnTop10", "&Top 10", 128},
+                 {&btnSettings, "btnSettings", "&Options", 176}, {&btnAbout, "btnAbout", "&About", 224},
+                 {&btnHelp, "btnHelp", "&Help", 272},           {&btnExit, "btnExit", "&Exit", 399}};
   int tag = 1;
   for (const auto& button : buttons) {
     auto* control = new TFlatButton(this, QString::fromLatin1(button.Caption), tag++);
+    control->setObjectName(QString::fromLatin1(button.Name));
     control->setGeometry(384, button.Top, 65, 32);
     control->setFont(ArialFont(13, true));
     connect(control, &QAbstractButton::clicked, this, [this, control] { btnClick(control->Tag()); });
@@ -65,12 +72,14 @@ void TfrmLines::CreateControls() {
   }
 
   imgBackground = new TImageControl(this);
+  imgBackground->setObjectName(QStringLiteral("imgBackground"));
   imgBackground->setGeometry(384, 320, 81, 81);
-  imgBackground->SetPicture(QPixmap::fromImage(LoadJpeg(QStringLiteral(":/pictures/start.jpg"))));
+  imgBackground->SetPicture(QPixmap::fromImage(LoadJpeg(QString::fromLatin1(StartPictureResource))));
   imgBackground->setToolTip(QStringLiteral("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 
   panTabla = new TBevelPanel(this, TBevelCut::None, TBevelCut::None, buttonFace);
+  panTabla->setObjectName(QStringLiteral("panTabla"));
   panTabla->setGeometry(10, 75, 360, 360);
   for (int n = 1; n <= 81; ++n) {
     auto* panel = new TBevelPanel(panTabla, TBevelCut::None, TBevelCut::None, buttonFace);
@@ -83,6 +92,7 @@ void TfrmLines::CreateControls() {
   }
 
   panNext = new TBevelPanel(this, TBevelCut::None, TBevelCut::None, buttonFace);
+  panNext->setObjectName(QStringLiteral("panNext"));
   panNext->setGeometry(115, 30, 150, 30);
   panNext->hide();
   for (int i = 1; i <= 5; ++i) {
@@ -98,10 +108,11 @@ void TfrmLines::CreateControls() {
     NextPanels[i - 1] = cell;
   }
 
-  panBest = ScorePanel(this, 13);
-  panScore = ScorePanel(this, 307);
+  panBest = ScorePanel(this, "panBest", 13);
+  panScore = ScorePanel(this, "panScore", 307);
 
   panExpertMode = new TBevelPanel(this, TBevelCut::Lowered, TBevelCut::Raised, buttonFace);
+  panExpertMode->setObjectName(QStringLiteral("panExpertMode"));
   panExpertMode->setGeometry(115, 30, 150, 30);
   panExpertMode->setFont(ArialFont(15, true));
   panExpertMode->SetCaption(QStringLiteral("Next what?"));

@@ -10,6 +10,7 @@
 #include <cassert>
 #include <filesystem>
 
+#include "AssetNames.h"
 #include "Bevels.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
@@ -68,8 +69,7 @@ void TfrmLines::FormCreate() {
   imgBackground->setGeometry(rect());
   bvlOkvir->setGeometry(rect());
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->PlayMusic(); });
-  for (int frame = 0; frame <= 18; ++frame)
-    IconFrames[frame] = QIcon(QPixmap(QStringLiteral(":/icons/FEjpeg%1.ico").arg(frame)));
+  for (int frame = 0; frame < TaskbarIconFrames; ++frame) IconFrames[frame] = QIcon(IconResourcePath(frame));
   for (int n = 1; n <= 81; ++n) {
     TBevelPanel* panel = CellPanels[n - 1];
     panel->SetLook(TBevelCut::Lowered, TBevelCut::Lowered, Qt::black);
@@ -101,10 +101,11 @@ void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
   GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom());
-  NormalSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("normal"));
-  MakeSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("make"));
-  JumpSprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("jump"));
-  DestroySprites.LoadFromSpriteForm(*SpriteForm, QStringLiteral("destroy"));
+  const QStringList& prefixes = SpritePrefixes();
+  NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
+  MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);
+  JumpSprites.LoadFromSpriteForm(*SpriteForm, prefixes[2]);
+  DestroySprites.LoadFromSpriteForm(*SpriteForm, prefixes[3]);
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {

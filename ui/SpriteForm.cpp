@@ -3,35 +3,32 @@
 
 #include <QGroupBox>
 
+#include "AssetNames.h"
 #include "ImageControl.h"
 
 namespace {
 
-struct TSpriteGroup {
-  const char* Prefix;
-  const char* Caption;
-};
-
-constexpr TSpriteGroup SpriteGroups[] = {
-    {"normal", "Standardne"}, {"make", "Stvaranje"}, {"jump", "Skakanje"}, {"destroy", "Nestajanje"}};
+// Captions of the group boxes, in the order of the sprite prefixes.
+constexpr const char* GroupCaptions[] = {"Standardne", "Stvaranje", "Skakanje", "Nestajanje"};
 
 }  // namespace
 
 TfrmSlicice::TfrmSlicice() : QWidget(nullptr, Qt::FramelessWindowHint) {
   setFixedSize(426, 451);
   int left = 8;
-  for (const TSpriteGroup& group : SpriteGroups) {
-    auto* box = new QGroupBox(QString::fromLatin1(group.Caption), this);
+  for (int group = 0; group < 4; ++group) {
+    const QString& prefix = SpritePrefixes()[group];
+    auto* box = new QGroupBox(QString::fromLatin1(GroupCaptions[group]), this);
     box->setGeometry(left, 8, 97, 433);
     left += 104;
     for (int frame = 1; frame <= 2; ++frame) {
       for (int code = 0; code <= 9; ++code) {
-        const QString name = QString::fromLatin1(group.Prefix) + QString::number(frame) + QString::number(code);
+        const QString name = prefix + QString::number(frame) + QString::number(code);
         auto* image = new TImageControl(box);
         image->setObjectName(name);
         image->setGeometry(frame == 1 ? 8 : 56, 24 + 40 * code, 36, 36);
-        // The frame-2 images of the resting set have no resource and stay without a picture.
-        image->SetPicture(QPixmap(QStringLiteral(":/sprites/") + name + QStringLiteral(".bmp")));
+        // The frame-2 images of the resting set carry no picture.
+        image->SetPicture(QPixmap(SpriteResourcePath(name)));
       }
     }
   }
