@@ -161,8 +161,7 @@ TEST_F(Scrambler, KilledChangeLeavesTheOldOrTheNewForm) {
   const TBytes scrambled = ScrambleBytes(plain);
   WriteBytes(Path, plain);
   const auto seen = KillAtRandomMoments(
-      // Each child goes on from the form that the last kill left.
-      60, [&](bool) { ReadBytes(Path) == plain ? ScrambleFile(Path) : UnscrambleFile(Path); },
+      60, [&] { ReadBytes(Path) == plain ? ScrambleFile(Path) : UnscrambleFile(Path); },
       [&] {
         const TBytes onDisk = ReadBytes(Path);
         return onDisk == plain ? 0 : onDisk == scrambled ? 1 : -1;

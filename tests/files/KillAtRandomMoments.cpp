@@ -10,7 +10,7 @@
 #include <random>
 #include <thread>
 
-std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void(bool odd)>& step,
+std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void()>& step,
                                        const std::function<int()>& state) {
   std::mt19937 pick(12345);
   std::uniform_int_distribution<int> pause(0, 3000);  // microseconds
@@ -24,7 +24,7 @@ std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void(bool 
     if (child == 0) {
       // The child must never return into the test runner, not even after an error.
       try {
-        for (bool odd = false;; odd = !odd) step(odd);
+        for (;;) step();
       } catch (...) {
       }
       ::_exit(1);
