@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "AssetBytes.h"
 #include "BankHeader.h"
