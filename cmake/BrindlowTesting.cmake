@@ -9,9 +9,9 @@ set(BRINDLOW_TEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy")
 function(brindlow_gtest target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${BRINDLOW_TEST_ENVIRONMENT}")
+  # brindlow_test_main sets the environment itself, so a binary run by hand behaves as under CTest.
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock brindlow_test_main)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # brindlow_qtest(<target> SOURCES ... LIBS ...): a Qt Test binary, run offscreen as one CTest test.
