@@ -29,14 +29,16 @@ std::string ProgramDirectoryOf(const std::string& programPath) {
   return Trimmed(path.substr(0, slash));
 }
 
-std::string ProgramDirectory() {
+std::string ExecutablePath() {
   static const char* const SelfLink = "/proc/self/exe";
   std::vector<char> buffer(PATH_MAX);
   for (;;) {
     const ssize_t length = ::readlink(SelfLink, buffer.data(), buffer.size());
     if (length < 0) RaiseInOutError("read link", SelfLink, errno);
     if (static_cast<std::size_t>(length) < buffer.size())
-      return ProgramDirectoryOf(std::string(buffer.data(), static_cast<std::size_t>(length)));
+      return std::string(buffer.data(), static_cast<std::size_t>(length));
     buffer.resize(buffer.size() * 2);
   }
 }
+
+std::string ProgramDirectory() { return ProgramDirectoryOf(ExecutablePath()); }

@@ -8,5 +8,8 @@
 // names the file in the root; a path without any '/' yields "" as well.
 std::string ProgramDirectoryOf(const std::string& programPath);
 
+// The real path of the running executable; raises EInOutError when it cannot be found.
+std::string ExecutablePath();
+
 // ProgramDirectoryOf the executable's real path; raises EInOutError when it cannot be found.
 std::string ProgramDirectory();
