@@ -4,20 +4,21 @@
 #include "Application.h"
 #include "ErrorBox.h"
 #include "Program.h"
-#include "ProgramDirectory.h"
+#include "GameFolders.h"
 
 int main(int argc, char** argv) {
   // The windows are laid out in fixed pixels and are not rescaled for the screen's density.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   TBrindlowApplication application(argc, argv);
-  std::string directory;
+  TGameFolders folders;
   try {
-    directory = ProgramDirectory();
+    folders = GameFolders();
   } catch (const std::exception& error) {
+    // Without a folder for its files the game cannot start.
     ShowErrorBox(error);
     return 1;
   }
-  TProgram program(directory);
+  TProgram program(folders);
   program.Show();
   return application.exec();
 }

@@ -6,6 +6,7 @@
 
 #include "About.h"
 #include "AuthorCard.h"
+#include "GameFolders.h"
 #include "Help.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
@@ -14,7 +15,7 @@
 class TProgram {
 public:
   // Creates the windows; the main window's FormCreate runs first, before any other window exists.
-  explicit TProgram(const std::string& programDirectory, TLinesServices::TWarn warn = {});
+  explicit TProgram(const TGameFolders& folders, TLinesServices::TWarn warn = {});
 
   // Shows the main window (its FormShow runs now, when every window exists).
   void Show();

@@ -133,7 +133,7 @@ void TfrmLines::CreateControls() {
   connect(&JumpTimer, &QTimer::timeout, this, [this] { Tick(TAnimationTimer::Jump); });
   connect(&MakeTimer, &QTimer::timeout, this, [this] { Tick(TAnimationTimer::Make); });
   connect(&DestroyTimer, &QTimer::timeout, this, [this] { Tick(TAnimationTimer::Destroy); });
-  connect(&MusicTimer, &QTimer::timeout, this, [this] { Services.Sound->MusicTimerTick(); });
+  connect(&MusicTimer, &QTimer::timeout, this, [this] { Services.Sound->MusicTimerTimer(); });
   connect(&IconTimer, &QTimer::timeout, this, [this] { IconTimerTimer(); });
   MusicTimer.start();
 }

@@ -53,22 +53,25 @@ void TfrmLines::FormCreate() {
   // The minimise and restore events arrive through changeEvent.
   SetWindowColor(Qt::black);
   // The four sprite sets exist from here on (they are members), empty until the first show.
-  BankMissing = !std::filesystem::is_regular_file(Services.ProgramDirectory + "/Sound.dat");
+  BankMissing = !std::filesystem::is_regular_file(Services.BankDirectory + "/Sound.dat");
   SoundUnavailable = BankMissing ? 1 : 0;
   if (BankMissing) Services.Warn(this, QStringLiteral("Warning"), QStringLiteral("Sound file is missing!"));
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
-  RunReportingErrors([this] { LoadSettings(Services.ProgramDirectory); });
+  RunReportingErrors([this] { LoadSettings(Services.DataDirectory); });
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
   } else {
-    RunReportingErrors([this] { Services.Sound->OpenBank(Services.ProgramDirectory); });
+    RunReportingErrors([this] {
+      const std::string warning = Services.Sound->StartSound();
+      if (!warning.empty()) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(warning));
+    });
   }
   imgBackground->setGeometry(rect());
   bvlOkvir->setGeometry(rect());
-  if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->PlayMusic(); });
+  if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
   for (int frame = 0; frame < TaskbarIconFrames; ++frame) IconFrames[frame] = QIcon(IconResourcePath(frame));
   for (int n = 1; n <= 81; ++n) {
     TBevelPanel* panel = CellPanels[n - 1];
@@ -85,7 +88,7 @@ void TfrmLines::FormCreate() {
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
-  RunReportingErrors([this] { LoadScores(Services.ProgramDirectory, ProgramRandom()); });
+  RunReportingErrors([this] { LoadScores(Services.DataDirectory, ProgramRandom()); });
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -170,7 +173,7 @@ void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
 
 void TfrmLines::PlayEffect(TSoundEffect effect) {
   // After the goodbye sound a turn that is unwinding stays silent.
-  if (!Closing) Services.Sound->PlayEffect(effect);
+  if (!Closing) Services.Sound->Effects().PlayEffect(effect);
 }
 
 void TfrmLines::SubmitScore() {
@@ -190,7 +193,7 @@ void TfrmLines::FormClose() {
   Closing = true;
   // Each step is reported on its own, so a file error never keeps the window from closing.
   RunReportingErrors([this] { SubmitScore(); });
-  if (!BankMissing) RunReportingErrors([this] { Services.Sound->CloseBank(); });
+  if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer
   // has stopped and any interrupted turn has unwound.

@@ -36,7 +36,8 @@ struct TSettingsChanges {
 struct TLinesServices {
   using TWarn = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
 
-  std::string ProgramDirectory;
+  std::string BankDirectory;  // holds Sound.dat
+  std::string DataDirectory;  // holds Balls.cfg and Score.dat
   ISoundLayer* Sound = nullptr;  // lives as long as the window
   // Start-up's one warning ("Sound file is missing!"); a modal box unless replaced.
   TWarn Warn;

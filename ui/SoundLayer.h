@@ -1,33 +1,38 @@
-// What the main window asks of the sound layer: effects, the bank's opening and closing, the music.
+// What the main window asks of the sound layer, from start-up to shut-down.
 #pragma once
 
 #include <string>
 
 #include "GameHost.h"
 
-class ISoundLayer : public IEffectPlayer {
+class ISoundLayer {
 public:
-  // Start-up with Sound.dat present: attach to and unpack the bank, open the first song, and
-  // play the StartUp effect whatever the switches say.
-  virtual void OpenBank(const std::string& programDirectory) = 0;
-  // Start-up's last sound step, taken when GameSettings.Music is not 0: the song starts playing.
-  virtual void PlayMusic() = 0;
-  // Every minute: a song that has stopped starts again.
-  virtual void MusicTimerTick() = 0;
+  virtual ~ISoundLayer() = default;
+  // The effects for the engine and the window.
+  virtual IEffectPlayer& Effects() = 0;
+  // Start-up with Sound.dat present, after the settings are loaded: unpack the bank, open the
+  // chosen song, play StartUp. Returns "" or a warning to show once (the run is then silent).
+  virtual std::string StartSound() = 0;
+  // Later at start: the opened song plays when the music is on.
+  virtual void StartPlay() = 0;
+  // MusicTimer's handler: a song that has stopped starts again.
+  virtual void MusicTimerTimer() = 0;
   // The settings dialog changed the music choice.
   virtual void ApplyMusicChange() = 0;
-  // Shut-down with the bank present: the Close effect to its end, the song closed, the unpacked
-  // files released (and deleted when no other running copy uses them).
-  virtual void CloseBank() = 0;
+  // Shut-down with the bank present: Close to its end, the song closed, the unpacked files released.
+  virtual void ShutDown() = 0;
 };
 
 // The run without sound: what the game does when the bank is missing, and until a bank is wired.
-class TSilentSound final : public ISoundLayer {
+class TSilentSound final : public ISoundLayer, private IEffectPlayer {
 public:
-  void PlayEffect(TSoundEffect) override {}
-  void OpenBank(const std::string&) override {}
-  void PlayMusic() override {}
-  void MusicTimerTick() override {}
+  IEffectPlayer& Effects() override { return *this; }
+  std::string StartSound() override { return {}; }
+  void StartPlay() override {}
+  void MusicTimerTimer() override {}
   void ApplyMusicChange() override {}
-  void CloseBank() override {}
+  void ShutDown() override {}
+
+private:
+  void PlayEffect(TSoundEffect) override {}
 };

@@ -69,7 +69,8 @@ int RunGame(int argc, char** argv) {
   const QString bank = QCoreApplication::applicationDirPath() + QStringLiteral("/Sound.dat");
   if (!QFile::copy(bank, directory.filePath(QStringLiteral("Sound.dat"))))
     QFile(directory.filePath(QStringLiteral("Sound.dat"))).open(QIODevice::WriteOnly);
-  TProgram program(directory.path().toStdString());
+  const std::string folder = directory.path().toStdString();
+  TProgram program(TGameFolders{folder, folder});
   TFirstFrameWatcher watcher(program.Lines());
   program.Show();
   return application.exec();

@@ -160,7 +160,8 @@ private slots:
     QFile(directory.filePath(QStringLiteral("Sound.dat"))).open(QIODevice::WriteOnly);
     QString text;
     WhenModalAppears([&](QWidget& modal) { text = dynamic_cast<QMessageBox&>(modal).text(); });
-    TProgram program(directory.path().toStdString());
+    const std::string folder = directory.path().toStdString();
+    TProgram program(TGameFolders{folder, folder});
     QVERIFY2(text.contains(QStringLiteral("Balls.cfg")), qPrintable(text));
     // The later steps of start-up ran: the cells know their numbers and the lists are loaded.
     QCOMPARE(program.Lines().CellImage(81)->Tag, 81);
@@ -170,7 +171,8 @@ private slots:
 
   void TheMainWindowIsCreatedFirstAndTheSpriteFormLast() {
     QTemporaryDir directory;
-    TProgram program(directory.path().toStdString(), [](QWidget*, const QString&, const QString&) {});
+    const std::string folder = directory.path().toStdString();
+    TProgram program(TGameFolders{folder, folder}, [](QWidget*, const QString&, const QString&) {});
     QVERIFY(!program.Lines().Game());
     program.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.Lines()));

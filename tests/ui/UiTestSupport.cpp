@@ -13,7 +13,8 @@ TTestProgram::TTestProgram(std::uint32_t seed, bool withSoundBank) {
     QFile bank(Directory.filePath(QStringLiteral("Sound.dat")));
     bank.open(QIODevice::WriteOnly);
   }
-  Program = std::make_unique<TProgram>(Directory.path().toStdString(),
+  const std::string folder = Directory.path().toStdString();
+  Program = std::make_unique<TProgram>(TGameFolders{folder, folder},
                                        [this](QWidget*, const QString& title, const QString& text) {
                                          Warnings << title + QStringLiteral(": ") + text;
                                        });
