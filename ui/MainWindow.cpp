@@ -159,10 +159,12 @@ void TfrmLines::btnClick(int tag) {
       break;
     case 6:
       close();
-      break;
+      return;
     default:
       assert(false && "unknown button tag");
   }
+  // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
+  if (tag != 1) activateWindow();
 }
 
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
