@@ -9,6 +9,7 @@ BRINDLOW_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xdotool imagemagick sox
+  dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base
 )
 
 # Installs the packages that are not installed yet; quick when nothing is missing.

@@ -2,6 +2,7 @@
 //   sprites <folder>   the 80 sprite slots as <name>.bmp (an empty file for a slot without a picture)
 //   picture <file>     the start picture as a baseline JPEG
 //   icons <folder>     the taskbar icon frames FEjpeg0.ico … FEjpeg18.ico
+//   appicons <folder>  the desktop icon as brindlow-<size>.png for each bitmap size, and brindlow.svg
 //   sounds <folder>    the effects and songs, each under its bank name
 //   bank <folder> <file>  packs the sounds of <folder> into the sound bank
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "AppIcon.h"
 #include "BankPacker.h"
 #include "Composer.h"
 #include "Effects.h"
@@ -41,6 +43,15 @@ void WriteIcons(const std::string& folder) {
     WriteFileBytes(folder + "/FEjpeg" + std::to_string(frame) + ".ico", EncodeIcon256(RenderIconFrame(frame)));
 }
 
+void WriteAppIcons(const std::string& folder) {
+  for (int size : AppIconSizes()) {
+    const std::string path = folder + "/brindlow-" + std::to_string(size) + ".png";
+    if (!RenderAppIcon(size).save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
+  }
+  const std::string svg = AppIconSvg();
+  WriteFileBytes(folder + "/brindlow.svg", TBytes(svg.begin(), svg.end()));
+}
+
 void WriteSounds(const std::string& folder) {
   for (const TEffect& effect : Effects()) WriteFileBytes(folder + "/" + effect.BankName, effect.Render());
   for (const TSongStyle& song : SongStyles()) WriteFileBytes(folder + "/" + song.BankName, ComposeSong(song));
@@ -53,7 +64,7 @@ void WriteBank(const std::string& folder, const std::string& file) {
 }
 
 int Usage() {
-  std::cerr << "usage: brindlow-make-assets sprites|picture|icons|sounds <output> | bank <sounds folder> <file>\n";
+  std::cerr << "usage: brindlow-make-assets sprites|picture|icons|appicons|sounds <output> | bank <sounds folder> <file>\n";
   return 2;
 }
 
@@ -70,6 +81,7 @@ int main(int argc, char** argv) {
     if (kind == "sprites") WriteSprites(output);
     else if (kind == "picture") WriteFileBytes(output, EncodeBaselineJpeg(RenderStartPicture(), StartPictureQuality));
     else if (kind == "icons") WriteIcons(output);
+    else if (kind == "appicons") WriteAppIcons(output);
     else if (kind == "sounds") WriteSounds(output);
     else if (kind == "bank" && argc == 4) WriteBank(output, argv[3]);
     else return Usage();

@@ -31,13 +31,17 @@ void PaintBandedBall(QPainter& painter, double turn) {
 
 }  // namespace
 
-QImage RenderIconFrame(int frame) {
+QImage RenderIconFrame(int frame) { return RenderIcon(frame, IconSize); }
+
+QImage RenderIcon(int frame, int size) {
   assert(frame >= 0 && frame < IconFrameCount);
-  QImage image(IconSize, IconSize, QImage::Format_ARGB32);
+  assert(size > 0);
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  EnterUnitSphere(painter, QRectF(1, 1, 30, 30));
+  const double margin = size / static_cast<double>(IconSize);
+  EnterUnitSphere(painter, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
   PaintBandedBall(painter, frame == 0 ? 0.0 : (frame - 1) * StepDegrees);
   return image;
 }
