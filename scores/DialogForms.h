@@ -1,0 +1,29 @@
+// What the game's dialog forms share: their font, their place on the screen and the lookup of a
+// control by its name.
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <algorithm>
+#include <cassert>
+
+// Arial of the given pixel height; on Linux the font configuration answers with a metric twin.
+QFont ArialFont(int pixelSize, bool bold);
+
+// Places the form in the middle of the screen it is on, its frame included.
+void CenterOnScreen(QWidget& form);
+
+// The form's control of that name, compared without regard to case. Every name a form asks for is
+// one it created itself, so a miss is a programming error.
+template <typename T>
+T* FindControl(const QWidget& form, const QString& name) {
+  const QList<T*> controls = form.findChildren<T*>();
+  const auto found = std::find_if(controls.begin(), controls.end(), [&name](const T* control) {
+    return control->objectName().compare(name, Qt::CaseInsensitive) == 0;
+  });
+  assert(found != controls.end() && "the form has no control of that name");
+  return *found;
+}

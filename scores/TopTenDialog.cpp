@@ -1,0 +1,169 @@
+// The top-ten dialog's form, its filling and its highlight.
+#include "TopTenDialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "Bevels.h"
+#include "DialogForms.h"
+#include "GameSettings.h"
+#include "ImageControl.h"
+#include "ImageStorage.h"
+#include "ScoreNames.h"
+#include "TopLista.h"
+
+namespace {
+
+constexpr int FirstRowTop = 48;
+constexpr int RowPitch = 32;
+
+int RowTop(int row) { return FirstRowTop + RowPitch * (row - 1); }
+
+// Row 8 has always read "8", without the point the others carry.
+QString PlaceLabel(int row) { return row == 8 ? QStringLiteral("8") : QString::number(row) + QLatin1Char('.'); }
+
+QLabel* NewRowPanel(QWidget& tab, const QString& name, const QRect& geometry, Qt::Alignment alignment) {
+  auto* panel = new QLabel(&tab);
+  panel->setObjectName(name);
+  panel->setGeometry(geometry);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(1);
+  panel->setAlignment(alignment | Qt::AlignVCenter);
+  panel->setIndent(2);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(palette);
+  return panel;
+}
+
+// A mark: an 18 x 18 picture, stretched, in a 20 x 20 black panel with a lowered bevel.
+void NewMark(QWidget& tab, int image, int left, int top) {
+  auto* panel = new TBevelPanel(&tab, TBevelCut::Lowered, TBevelCut::None, Qt::black);
+  panel->setGeometry(left, top, 20, 20);
+  auto* mark = new TImageControl(panel);
+  mark->setObjectName(QStringLiteral("Image") + QString::number(image));
+  mark->setGeometry(panel->ClientArea());
+  mark->SetStretch(true);
+}
+
+}  // namespace
+
+TfrmTop10::TfrmTop10(const TImageStorage& normalSprites, const TGameVariables& game, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      NormalSprites(normalSprites),
+      Game(game) {
+  CreateControls();
+  FormCreate();
+}
+
+void TfrmTop10::CreateControls() {
+  setWindowTitle(QStringLiteral("Top Ten"));
+  setFixedSize(350, 433);
+  setFont(ArialFont(13, true));
+  auto* bevel = new TBevel(this, TBevelCut::Lowered);
+  bevel->setGeometry(rect());
+
+  // The tab control: one page shared by the three tabs, the tab only choosing the list.
+  auto* tab = new QWidget(this);
+  tab->setObjectName(QStringLiteral("Tab"));
+  tab->setGeometry(8, 8, 333, 377);
+  Tab = new QTabBar(tab);
+  Tab->setObjectName(QStringLiteral("TabBar"));
+  Tab->setFocusPolicy(Qt::NoFocus);
+  Tab->setDrawBase(false);
+  Tab->setExpanding(false);
+  for (const char* level : {"Normal", "Hard", "Impossible"}) Tab->addTab(QString::fromLatin1(level));
+  const int tabHeight = Tab->sizeHint().height();
+  Tab->setGeometry(0, 0, tab->width(), tabHeight);
+  auto* page = new QFrame(tab);
+  page->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  page->setGeometry(0, tabHeight - 1, tab->width(), tab->height() - tabHeight + 1);
+  page->lower();
+  connect(Tab, &QTabBar::currentChanged, this, [this] { TabChange(); });
+
+  for (int row = 1; row <= TopTenRows; ++row) CreateRow(*tab, row);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("BitBtn1"));
+  ok->setGeometry(56, 392, 233, 33);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmTop10::CreateRow(QWidget& tab, int row) {
+  const int top = RowTop(row);
+  auto* label = new QLabel(PlaceLabel(row), &tab);
+  label->setObjectName(QStringLiteral("Label") + QString::number(row));
+  label->setGeometry(row == 10 ? 8 : 16, top, 22, 20);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  NewMark(tab, row, 32, top);
+  NewMark(tab, row + TopTenRows, 56, top);
+  NewRowPanel(tab, QStringLiteral("panName") + QString::number(row), QRect(80, top, 185, 20), Qt::AlignLeft);
+  NewRowPanel(tab, QStringLiteral("panScore") + QString::number(row), QRect(272, top, 49, 20), Qt::AlignHCenter);
+}
+
+void TfrmTop10::FormCreate() {
+  for (int row = 1; row <= TopTenRows; ++row) {
+    const QString number = QString::number(row);
+    NamePanels[row - 1] = FindControl<QLabel>(*this, QStringLiteral("panName") + number);
+    ScorePanels[row - 1] = FindControl<QLabel>(*this, QStringLiteral("panScore") + number);
+    JokerMarks[row - 1] = FindControl<TImageControl>(*this, QStringLiteral("image") + number);
+    BombMarks[row - 1] = FindControl<TImageControl>(*this, QStringLiteral("image") + QString::number(row + TopTenRows));
+  }
+  ResetRowFonts();
+}
+
+void TfrmTop10::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CenterOnScreen(*this);
+  ResetRowFonts();
+  {
+    // Choosing the current level's tab is not the player's change of tab.
+    const QSignalBlocker quiet(Tab);
+    Tab->setCurrentIndex(GameSettings.Level);
+  }
+  FillTopTen();
+}
+
+void TfrmTop10::TabChange() {
+  ResetRowFonts();
+  FillTopTen();
+}
+
+void TfrmTop10::done(int result) {
+  ResetRowFonts();
+  QDialog::done(result);
+}
+
+void TfrmTop10::ResetRowFonts() {
+  QFont regular = font();
+  regular.setPointSize(8);
+  regular.setBold(false);
+  for (int row = 0; row < TopTenRows; ++row) {
+    NamePanels[row]->setFont(regular);
+    ScorePanels[row]->setFont(regular);
+  }
+}
+
+void TfrmTop10::FillTopTen() {
+  const int level = Tab->currentIndex();
+  if (Game.LastRank != 0 && level == GameSettings.Level) {
+    QFont highlight = font();
+    highlight.setPointSize(9);
+    highlight.setBold(true);
+    NamePanels[Game.LastRank - 1]->setFont(highlight);
+    ScorePanels[Game.LastRank - 1]->setFont(highlight);
+  }
+  const QPixmap& joker = NormalSprites.GetSprite(1, JokerBall);
+  const QPixmap& bomb = NormalSprites.GetSprite(1, BombBall);
+  for (int row = 1; row <= TopTenRows; ++row) {
+    const TScoreEntry& entry = ScoreTable.Entry(level, row);
+    NamePanels[row - 1]->setText(QString::fromStdString(Utf8FromLatin1(entry.Name())));
+    ScorePanels[row - 1]->setText(QString::number(entry.Score));
+    JokerMarks[row - 1]->SetPicture(entry.Jokers != 0 ? joker : QPixmap());
+    BombMarks[row - 1]->SetPicture(entry.Bombs != 0 ? bomb : QPixmap());
+  }
+}
