@@ -1,4 +1,4 @@
-# Shared by scripts/play and scripts/check: the Debian packages the game needs, and the build.
+# Shared by scripts/play, scripts/check and scripts/fuzz: the Debian packages the game needs, and the builds.
 
 # Everything the build, the game and the tests use, by Debian package name.
 BRINDLOW_PACKAGES=(
@@ -10,6 +10,7 @@ BRINDLOW_PACKAGES=(
   fonts-liberation
   xvfb xdotool imagemagick sox
   dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base
+  clang-14 libclang-rt-14-dev
 )
 
 # Installs the packages that are not installed yet; quick when nothing is missing.
@@ -31,4 +32,19 @@ configure_and_build() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
+}
+
+# The sanitizers' settings for the sanitizer build's tests and the fuzz targets: every report ends
+# the program with a failure; the leak checker skips only what the system libraries keep for good.
+export_sanitizer_options() {
+  export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:detect_stack_use_after_return=1:strict_string_checks=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
+}
+
+# The fuzz targets in build-fuzz: clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+configure_and_build_fuzzers() {
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRINDLOW_FUZZ=ON >/dev/null
+  cmake --build build-fuzz -j "$(nproc)" --target brindlow_fuzzers
 }
