@@ -7,7 +7,7 @@
 #include <cassert>
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns)
-    : QGroupBox(caption, parent), Columns(columns) {
+    : TGroupBox(parent, caption), Columns(columns) {
   assert(columns >= 1 && !items.isEmpty());
   for (int i = 0; i < items.size(); ++i) {
     auto* button = new QRadioButton(items[i], this);
@@ -29,7 +29,7 @@ void TRadioGroup::SetItemIndex(int index) {
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {
-  QGroupBox::resizeEvent(event);
+  TGroupBox::resizeEvent(event);
   ArrangeButtons();
 }
 

@@ -2,13 +2,14 @@
 #pragma once
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QList>
 #include <QStringList>
 
+#include "GroupBox.h"
+
 class QRadioButton;
 
-class TRadioGroup : public QGroupBox {
+class TRadioGroup : public TGroupBox {
 public:
   // Items fill the columns top to bottom, the first column first.
   TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns);

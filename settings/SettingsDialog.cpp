@@ -2,13 +2,13 @@
 #include "SettingsDialog.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPushButton>
 
 #include "Bevels.h"
 #include "DialogForms.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
+#include "GroupBox.h"
 #include "GameSettings.h"
 #include "RadioGroup.h"
 #include "SettingsFile.h"
@@ -57,7 +57,7 @@ void TfrmSettings::CreateControls() {
   auto* bevel = new TBevel(this, TBevelCut::Lowered);
   bevel->setGeometry(rect());
 
-  auto* gameGroup = new QGroupBox(QStringLiteral("Game settings"), this);
+  auto* gameGroup = new TGroupBox(this, QStringLiteral("Game settings"));
   gameGroup->setObjectName(QStringLiteral("GroupBox2"));
   gameGroup->setGeometry(8, 8, 105, 89);
   gameGroup->setFont(bold);
@@ -71,7 +71,7 @@ void TfrmSettings::CreateControls() {
   grpLevel->setFont(bold);
   grpLevel->setGeometry(8, 104, 105, 81);
 
-  grpSounds = new QGroupBox(QStringLiteral("Sounds"), this);
+  grpSounds = new TGroupBox(this, QStringLiteral("Sounds"));
   grpSounds->setObjectName(QStringLiteral("grpSounds"));
   grpSounds->setGeometry(128, 8, 105, 177);
   grpSounds->setFont(bold);

@@ -11,10 +11,10 @@
 #include "SettingsChanges.h"
 
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
 class IScoreDialogs;
 class TFlatButton;
+class TGroupBox;
 class TRadioGroup;
 
 // The address the home-page button opens and shows in its caption.
@@ -50,7 +50,7 @@ private:
   TGameVariables& Game;
   IScoreDialogs& ScoreDialogs;
 
-  QGroupBox* grpSounds = nullptr;
+  TGroupBox* grpSounds = nullptr;
   TRadioGroup* grpLevel = nullptr;
   TRadioGroup* grpMusic = nullptr;
   QPushButton* btnOK = nullptr;
