@@ -18,14 +18,8 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
 }
 
 void TRadioGroup::SetItemIndex(int index) {
-  if (index >= 0 && index < Buttons.size()) {
-    Buttons[index]->setChecked(true);
-    return;
-  }
-  // An exclusive group refuses to clear its last checked button, so it lets go for a moment.
-  Group.setExclusive(false);
-  for (QRadioButton* button : Buttons) button->setChecked(false);
-  Group.setExclusive(true);
+  assert(index >= 0 && index < Buttons.size());
+  Buttons[index]->setChecked(true);
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event) {

@@ -14,8 +14,9 @@ public:
   // Items fill the columns top to bottom, the first column first.
   TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns);
 
-  // The chosen item, -1 for none.
+  // The chosen item; -1 only before the first SetItemIndex.
   int ItemIndex() const { return Group.checkedId(); }
+  // index: 0 to the number of items - 1.
   void SetItemIndex(int index);
   QRadioButton* Item(int index) const { return Buttons[index]; }
 
