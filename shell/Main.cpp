@@ -2,6 +2,7 @@
 #include <QByteArray>
 
 #include "Application.h"
+#include "BankSound.h"
 #include "ErrorBox.h"
 #include "Program.h"
 #include "GameFolders.h"
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     ShowErrorBox(error);
     return 1;
   }
-  TProgram program(folders);
+  TBankSound sound;
+  TProgram program(folders, sound);
   program.Show();
   return application.exec();
 }

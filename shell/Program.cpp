@@ -1,9 +1,9 @@
 // Creating the program's windows and wiring them to one another.
 #include "Program.h"
 
-TProgram::TProgram(const TGameFolders& folders, TLinesServices::TWarn warn) {
+TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn) {
   frmLines = std::make_unique<TfrmLines>(
-      TLinesServices{folders.BankDirectory, folders.DataDirectory, &Sound, std::move(warn)});
+      TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn)});
   frmAbout = std::make_unique<TfrmAbout>();
   frmMi = std::make_unique<TfrmMi>();
   frmHelp = std::make_unique<TfrmHelp>();

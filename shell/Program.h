@@ -15,7 +15,8 @@
 class TProgram {
 public:
   // Creates the windows; the main window's FormCreate runs first, before any other window exists.
-  explicit TProgram(const TGameFolders& folders, TLinesServices::TWarn warn = {});
+  // The sound layer must outlive the program's windows.
+  TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn = {});
 
   // Shows the main window (its FormShow runs now, when every window exists).
   void Show();
@@ -27,8 +28,6 @@ public:
   const TfrmSlicice& SpriteForm() const { return *frmSlicice; }
 
 private:
-  // Declared first, so it outlives every window that plays through it.
-  TSilentSound Sound;
   std::unique_ptr<TfrmLines> frmLines;
   std::unique_ptr<TfrmAbout> frmAbout;
   std::unique_ptr<TfrmMi> frmMi;

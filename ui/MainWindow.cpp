@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include <cassert>
-#include <filesystem>
 
 #include "AssetNames.h"
 #include "Bevels.h"
@@ -53,9 +52,10 @@ void TfrmLines::FormCreate() {
   // The minimise and restore events arrive through changeEvent.
   SetWindowColor(Qt::black);
   // The four sprite sets exist from here on (they are members), empty until the first show.
-  BankMissing = !std::filesystem::is_regular_file(Services.BankDirectory + "/Sound.dat");
+  const std::string bankProblem = Services.Sound->CheckSoundBank(Services.BankDirectory);
+  BankMissing = !bankProblem.empty();
   SoundUnavailable = BankMissing ? 1 : 0;
-  if (BankMissing) Services.Warn(this, QStringLiteral("Warning"), QStringLiteral("Sound file is missing!"));
+  if (BankMissing) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(bankProblem));
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.

@@ -10,6 +10,9 @@ public:
   virtual ~ISoundLayer() = default;
   // The effects for the engine and the window.
   virtual IEffectPlayer& Effects() = 0;
+  // First start-up step: whether Sound.dat in bankDirectory can be used. Returns "" or the warning
+  // to show once ("Sound file is missing!", or what is wrong with the bank); the run is then silent.
+  virtual std::string CheckSoundBank(const std::string& bankDirectory) = 0;
   // Start-up with Sound.dat present, after the settings are loaded: unpack the bank, open the
   // chosen song, play StartUp. Returns "" or a warning to show once (the run is then silent).
   virtual std::string StartSound() = 0;
@@ -23,10 +26,12 @@ public:
   virtual void ShutDown() = 0;
 };
 
-// The run without sound: what the game does when the bank is missing, and until a bank is wired.
+// A run that never plays a sound, whatever the bank holds: the window's tests, which only need to
+// know whether Sound.dat is there.
 class TSilentSound final : public ISoundLayer, private IEffectPlayer {
 public:
   IEffectPlayer& Effects() override { return *this; }
+  std::string CheckSoundBank(const std::string& bankDirectory) override;
   std::string StartSound() override { return {}; }
   void StartPlay() override {}
   void MusicTimerTimer() override {}

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "Application.h"
+#include "BankSound.h"
 #include "Program.h"
 
 extern char** environ;
@@ -70,7 +71,8 @@ int RunGame(int argc, char** argv) {
   if (!QFile::copy(bank, directory.filePath(QStringLiteral("Sound.dat"))))
     QFile(directory.filePath(QStringLiteral("Sound.dat"))).open(QIODevice::WriteOnly);
   const std::string folder = directory.path().toStdString();
-  TProgram program(TGameFolders{folder, folder});
+  TBankSound sound;
+  TProgram program(TGameFolders{folder, folder}, sound);
   TFirstFrameWatcher watcher(program.Lines());
   program.Show();
   return application.exec();

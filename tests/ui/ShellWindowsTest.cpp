@@ -161,7 +161,8 @@ private slots:
     QString text;
     WhenModalAppears([&](QWidget& modal) { text = dynamic_cast<QMessageBox&>(modal).text(); });
     const std::string folder = directory.path().toStdString();
-    TProgram program(TGameFolders{folder, folder});
+    TSilentSound sound;
+    TProgram program(TGameFolders{folder, folder}, sound);
     QVERIFY2(text.contains(QStringLiteral("Balls.cfg")), qPrintable(text));
     // The later steps of start-up ran: the cells know their numbers and the lists are loaded.
     QCOMPARE(program.Lines().CellImage(81)->Tag, 81);
@@ -172,7 +173,8 @@ private slots:
   void TheMainWindowIsCreatedFirstAndTheSpriteFormLast() {
     QTemporaryDir directory;
     const std::string folder = directory.path().toStdString();
-    TProgram program(TGameFolders{folder, folder}, [](QWidget*, const QString&, const QString&) {});
+    TSilentSound sound;
+    TProgram program(TGameFolders{folder, folder}, sound, [](QWidget*, const QString&, const QString&) {});
     QVERIFY(!program.Lines().Game());
     program.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.Lines()));

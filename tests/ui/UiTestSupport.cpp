@@ -14,7 +14,7 @@ TTestProgram::TTestProgram(std::uint32_t seed, bool withSoundBank) {
     bank.open(QIODevice::WriteOnly);
   }
   const std::string folder = Directory.path().toStdString();
-  Program = std::make_unique<TProgram>(TGameFolders{folder, folder},
+  Program = std::make_unique<TProgram>(TGameFolders{folder, folder}, Sound,
                                        [this](QWidget*, const QString& title, const QString& text) {
                                          Warnings << title + QStringLiteral(": ") + text;
                                        });

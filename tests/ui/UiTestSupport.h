@@ -36,6 +36,8 @@ public:
   QStringList Warnings;
 
 private:
+  // Declared before the program, which plays through it until its windows are gone.
+  TSilentSound Sound;
   std::unique_ptr<TProgram> Program;
 };
 

@@ -1,0 +1,9 @@
+// The run that never plays a sound.
+#include <filesystem>
+
+#include "SoundLayer.h"
+
+std::string TSilentSound::CheckSoundBank(const std::string& bankDirectory) {
+  return std::filesystem::is_regular_file(bankDirectory + "/Sound.dat") ? std::string()
+                                                                          : "Sound file is missing!";
+}
