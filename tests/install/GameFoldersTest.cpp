@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -184,13 +185,29 @@ TEST(SystemFolderProbe, SeesAnInstalledTreeOnDisk) {
 }
 
 TEST(SystemFolderProbe, FolderThePlayerCannotWriteCountsAsInstalled) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write every folder";
   TScratchFolder prefix;
-  std::filesystem::create_directories(prefix.Path + "/bin");
-  ::chmod((prefix.Path + "/bin").c_str(), 0555);
-  const TGameFolders folders = GameFoldersFor(prefix.Path + "/bin/brindlow", SystemFolderProbe());
-  EXPECT_EQ(folders.BankDirectory, prefix.Path + "/bin");
-  EXPECT_NE(folders.DataDirectory, prefix.Path + "/bin");
+  ::chmod(prefix.Path.c_str(), 0755);
+  const std::string folder = prefix.Path + "/bin";
+  std::filesystem::create_directories(folder);
+  ::chmod(folder.c_str(), 0555);
+  auto readOnlyCopyIsInstalled = [&] {
+    const TGameFolders folders = GameFoldersFor(folder + "/brindlow", SystemFolderProbe());
+    return folders.BankDirectory == folder && folders.DataDirectory != folder;
+  };
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(readOnlyCopyIsInstalled());
+    return;
+  }
+  // root may write every folder, so the question goes to an ordinary user in a child process.
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(dropped && readOnlyCopyIsInstalled() ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(MakePrivateFolder, CreatesEveryMissingPartForThePlayerAlone) {
