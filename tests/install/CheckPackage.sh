@@ -18,7 +18,7 @@ package_owning() {
 }
 
 [ "$(id -u)" = 0 ] || skip "installing a package needs root"
-for tool in dpkg dpkg-deb dpkg-shlibdeps cpack runuser; do
+for tool in apt-get dpkg dpkg-deb dpkg-shlibdeps cpack runuser; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 player=nobody
@@ -33,8 +33,13 @@ fi
 scratch=$(mktemp -d /tmp/brindlow-package-XXXXXX)
 chmod 755 "$scratch"
 installed=0
+# Through apt, as a player would, waiting while someone else holds the package database.
+apt_run() {
+  DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 --no-install-recommends "$@" \
+    >"$scratch/apt.log" 2>&1 || { cat "$scratch/apt.log" >&2; fail "apt-get $* failed"; }
+}
 cleanup() {
-  [ "$installed" = 1 ] && dpkg --purge brindlow >/dev/null 2>&1
+  [ "$installed" = 1 ] && apt_run purge brindlow
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -58,8 +63,8 @@ for library in $(objdump -p "$scratch/tree/usr/bin/brindlow" | awk '/NEEDED/ {pr
   depends_on "$owner" || fail "the game links $library from $owner, which the package does not depend on"
 done
 
-dpkg -i "$deb" >/dev/null
 installed=1
+apt_run install "$deb"
 dpkg -L brindlow > "$scratch/files"
 check_installed_files /usr "$id" "$@"
 [ "$(man -w 6 brindlow 2>/dev/null)" = /usr/share/man/man6/brindlow.6.gz ] || fail "man does not find the manual page"
@@ -78,7 +83,7 @@ check_player_files "$home/data" "$player"
 check_no_player_files /usr/bin
 check_no_player_files /usr/share/brindlow
 
-dpkg --purge brindlow >/dev/null
+apt_run purge brindlow
 installed=0
 ! dpkg-query -W brindlow >/dev/null 2>&1 || fail "dpkg still knows the package after the purge"
 while read -r path; do
