@@ -67,7 +67,9 @@ installed=1
 apt_run install "$deb"
 dpkg -L brindlow > "$scratch/files"
 check_installed_files /usr "$id" "$@"
-[ "$(man -w 6 brindlow 2>/dev/null)" = /usr/share/man/man6/brindlow.6.gz ] || fail "man does not find the manual page"
+if command -v man >/dev/null; then
+  [ "$(man -w 6 brindlow 2>/dev/null)" = /usr/share/man/man6/brindlow.6.gz ] || fail "man does not find the manual page"
+fi
 
 # An ordinary player, who may not write /usr/bin, starts the game from the menu entry's command.
 home=$scratch/home
