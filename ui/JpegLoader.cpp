@@ -10,6 +10,10 @@
 
 namespace {
 
+// A header may claim up to 65500 × 65500 pixels, gigabytes before a single byte of the scan is
+// checked; anything a screen can show fits well within this.
+constexpr unsigned long long MaxPicturePixels = 4096ULL * 4096ULL;
+
 struct TJpegErrorManager {
   jpeg_error_mgr Public;
   std::jmp_buf Return;
@@ -37,6 +41,10 @@ bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, size);
   jpeg_read_header(&info, TRUE);
+  if (static_cast<unsigned long long>(info.image_width) * info.image_height > MaxPicturePixels) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

@@ -112,6 +112,22 @@ private slots:
     QCOMPARE(DecodeJpeg(data.left(data.size() / 2)).size(), QSize(460, 446));
     QVERIFY(LoadJpeg(QStringLiteral(":/no/such/picture.jpg")).isNull());
   }
+
+  void AHeaderClaimingAHugePictureIsRefusedBeforeItsPixelsAreAllocated() {
+    QFile file(QString::fromLatin1(StartPictureResource));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray data = file.readAll();
+    const qsizetype frame = data.indexOf(QByteArray("\xff\xc0", 2));
+    QVERIFY(frame > 0);
+    // Height and width follow the marker's length and precision: 446 × 460 becomes 63751 × 24840,
+    // which needs 4.75 GB.
+    QCOMPARE(data.mid(frame + 5, 4), QByteArray("\x01\xbe\x01\xcc", 4));
+    const char hugeSize[] = {'\xf9', '\x07', '\x61', '\x08'};
+    data.replace(frame + 5, 4, hugeSize, 4);
+    QVERIFY(DecodeJpeg(data).isNull());
+    // Cut inside the scan as well: libjpeg would pad every one of those rows.
+    QVERIFY(DecodeJpeg(data.left(data.size() / 2)).isNull());
+  }
 };
 
 QTEST_MAIN(SpriteStoreTest)
