@@ -7,7 +7,17 @@
 
 TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
              TRandom& random)
-    : View(view), Effects(effects), Animation(animation), Scores(scores), Random(random), Stablo(Board, Edges) {}
+    : TGame(view, effects, animation, scores, random, OwnVariables) {}
+
+TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
+             TRandom& random, TGameVariables& variables)
+    : Variables(variables),
+      View(view),
+      Effects(effects),
+      Animation(animation),
+      Scores(scores),
+      Random(random),
+      Stablo(Board, Edges) {}
 
 const TTimerState& TGame::Timer(TAnimationTimer timer) const {
   switch (timer) {

@@ -47,10 +47,18 @@ class TGame : private TGameFields {
 public:
   TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
         TRandom& random = ProgramRandom());
+  // The window keeps the game variables from its creation on, before the game object exists, so
+  // that the dialogs created with it can refer to them.
+  TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
+        TRandom& random, TGameVariables& variables);
   TGame(const TGame&) = delete;
   TGame& operator=(const TGame&) = delete;
 
-  TGameVariables Variables;
+private:
+  TGameVariables OwnVariables;  // used when nobody hands the variables in
+
+public:
+  TGameVariables& Variables;
 
   // A click on board cell 1..81.
   void PanelClick(int cell);

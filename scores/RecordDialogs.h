@@ -8,12 +8,20 @@ class TfrmUpis;
 
 class TRecordDialogs : public IScoreDialogs {
 public:
-  TRecordDialogs(TfrmUpis& nameDialog, TfrmTop10& topTen) : NameDialog(nameDialog), TopTen(topTen) {}
+  // The program creates the settings dialog, which needs this object, before the name dialog
+  // exists; the dialogs are handed over with Use once they do.
+  TRecordDialogs() = default;
+  TRecordDialogs(TfrmUpis& nameDialog, TfrmTop10& topTen) { Use(nameDialog, topTen); }
+
+  void Use(TfrmUpis& nameDialog, TfrmTop10& topTen) {
+    NameDialog = &nameDialog;
+    TopTen = &topTen;
+  }
 
   void ShowNameDialog() override;
   void ShowTopTen() override;
 
 private:
-  TfrmUpis& NameDialog;
-  TfrmTop10& TopTen;
+  TfrmUpis* NameDialog = nullptr;
+  TfrmTop10* TopTen = nullptr;
 };

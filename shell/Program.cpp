@@ -4,13 +4,26 @@
 TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn) {
   frmLines = std::make_unique<TfrmLines>(
       TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn)});
+  TGameVariables& game = frmLines->Variables();
+  // The top-ten rows take their joker and bomb marks from the main window's resting sprites,
+  // which are filled at its first show, before any dialog can open.
+  frmTop10 = std::make_unique<TfrmTop10>(frmLines->Sprites(TSpriteSet::Normal), game);
+  frmSettings = std::make_unique<TfrmSettings>(nullptr, folders.DataDirectory, game, RecordDialogs);
   frmAbout = std::make_unique<TfrmAbout>();
+  frmUpis = std::make_unique<TfrmUpis>(folders.DataDirectory, game);
   frmMi = std::make_unique<TfrmMi>();
   frmHelp = std::make_unique<TfrmHelp>();
   frmSlicice = std::make_unique<TfrmSlicice>();
 
+  RecordDialogs.Use(*frmUpis, *frmTop10);
   frmAbout->UseAuthorCard(*frmMi);
   frmLines->UseSpriteForm(*frmSlicice);
+  frmLines->ScoreDialogs = &RecordDialogs;
+  frmLines->ShowTop10 = [this] { frmTop10->exec(); };
+  frmLines->ShowSettings = [this] {
+    frmSettings->exec();
+    return SettingsChanges;
+  };
   frmLines->ShowAbout = [this] { frmAbout->exec(); };
   frmLines->ShowHelp = [this] { frmHelp->exec(); };
 }

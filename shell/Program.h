@@ -9,8 +9,12 @@
 #include "GameFolders.h"
 #include "Help.h"
 #include "MainWindow.h"
+#include "NameDialog.h"
+#include "RecordDialogs.h"
+#include "SettingsDialog.h"
 #include "SoundLayer.h"
 #include "SpriteForm.h"
+#include "TopTenDialog.h"
 
 class TProgram {
 public:
@@ -22,14 +26,22 @@ public:
   void Show();
 
   TfrmLines& Lines() { return *frmLines; }
+  TfrmTop10& Top10() { return *frmTop10; }
+  TfrmSettings& Settings() { return *frmSettings; }
   TfrmAbout& About() { return *frmAbout; }
+  TfrmUpis& NameEntry() { return *frmUpis; }
   TfrmMi& AuthorCard() { return *frmMi; }
   TfrmHelp& Help() { return *frmHelp; }
   const TfrmSlicice& SpriteForm() const { return *frmSlicice; }
 
 private:
+  // A record's name dialog, then its top-ten dialog.
+  TRecordDialogs RecordDialogs;
   std::unique_ptr<TfrmLines> frmLines;
+  std::unique_ptr<TfrmTop10> frmTop10;
+  std::unique_ptr<TfrmSettings> frmSettings;
   std::unique_ptr<TfrmAbout> frmAbout;
+  std::unique_ptr<TfrmUpis> frmUpis;
   std::unique_ptr<TfrmMi> frmMi;
   std::unique_ptr<TfrmHelp> frmHelp;
   std::unique_ptr<TfrmSlicice> frmSlicice;

@@ -103,7 +103,7 @@ void TfrmLines::showEvent(QShowEvent* event) {
 void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
-  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom());
+  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
   const QStringList& prefixes = SpritePrefixes();
   NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
   MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);

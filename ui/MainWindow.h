@@ -12,7 +12,9 @@
 #include <string>
 
 #include "GameHost.h"
+#include "GameVariables.h"
 #include "ImageStorage.h"
+#include "SettingsChanges.h"
 
 class QLabel;
 class TBevel;
@@ -23,14 +25,6 @@ class TImageControl;
 class TfrmSlicice;
 class ISoundLayer;
 class IScoreDialogs;
-
-// What the settings dialog reports it changed.
-struct TSettingsChanges {
-  bool ViewNextChanged = false;
-  bool JokersBombsChanged = false;
-  bool LevelChanged = false;
-  bool MusicChanged = false;
-};
 
 // The collaborators that the window is given rather than finding them itself.
 struct TLinesServices {
@@ -96,6 +90,9 @@ public:
 
   // Read access for the program's other windows and for tests.
   TGame* Game() const { return GameRules.get(); }
+  // The running game's score and flags, kept from the window's creation on (the game object itself
+  // exists only from the first show).
+  TGameVariables& Variables() { return GameVariables; }
   const TImageStorage& Sprites(TSpriteSet set) const;
   TImageControl* CellImage(int cell) const { return CellImages[cell - 1]; }
   TImageControl* NextImage(int position) const { return NextImages[position - 1]; }
@@ -126,6 +123,7 @@ private:
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
+  TGameVariables GameVariables;
 
   TBevel* bvlOkvir = nullptr;
   QLabel* labBest = nullptr;
