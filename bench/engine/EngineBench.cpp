@@ -1,6 +1,7 @@
 // Speed of the engine: the path finder's worst case, a full-board line scan, and whole games.
 #include <benchmark/benchmark.h>
 
+#include "BoardPicture.h"
 #include "GameSettings.h"
 #include "HeadlessHost.h"
 #include "Simulation.h"
@@ -8,29 +9,9 @@
 
 namespace {
 
-TBoard FromRows(const char* rows) {
-  TBoard board;
-  int cell = 0;
-  for (const char* c = rows; *c != '\0'; ++c) {
-    if (*c == ' ') continue;
-    ++cell;
-    board[cell] = *c == '.' ? EmptyCell : *c == 'J' ? JokerBall : static_cast<BallCode>(*c - '0');
-  }
-  return board;
-}
-
 // Every empty cell lies on the one winding route from 1 to 81: the most nodes, the longest path.
 void FindPathWorstCase(benchmark::State& state) {
-  const TBoard board = FromRows(
-      "5 . . . . . . . ."
-      "1 1 1 1 1 1 1 1 ."
-      ". . . . . . . . ."
-      ". 1 1 1 1 1 1 1 1"
-      ". . . . . . . . ."
-      "1 1 1 1 1 1 1 1 ."
-      ". . . . . . . . ."
-      ". 1 1 1 1 1 1 1 1"
-      ". . . . . . . . .");
+  const TBoard board = BoardPicture(SerpentineBoard);
   const TEdgeSets edges;
   TStablo finder(board, edges);
   for (auto _ : state) {
@@ -48,16 +29,7 @@ BENCHMARK(FindPathWorstCase);
 void FullBoardLineScanTurn(benchmark::State& state) {
   GameSettings = DefaultSettings;
   GameSettings.Jokers = 1;
-  const TBoard board = FromRows(
-      "J 4 5 5 J 3 2 5 J"
-      "6 J 3 7 J 5 4 J 3"
-      "2 5 J 4 J 6 J 6 6"
-      "4 2 4 J J J 7 6 7"
-      "J J J J J . J J 1"
-      "2 4 4 J J J 6 7 7"
-      "4 5 J 4 J 7 J 7 4"
-      "4 J 7 3 J 6 2 J 5"
-      "1 6 4 4 1 7 4 5 1");
+  const TBoard board = BoardPicture(JokerCrossBoard);
   THeadlessHost host;
   TRandom random;
   TGame game(host, host, host, host, random);

@@ -235,17 +235,7 @@ TEST(Lines, ANewBallCanCompleteSixtyEightEntriesAtOnce) {
   // After the joker steps from 41 to 42, 41 is the only empty cell, so the first new ball lands there
   // and completes four lines of eight jokers and a colour: 17 entries each.
   TTestGame test(0, true, false);
-  test.Load(
-      "J 4 5 5 J 3 2 5 J"
-      "6 J 3 7 J 5 4 J 3"
-      "2 5 J 4 J 6 J 6 6"
-      "4 2 4 J J J 7 6 7"
-      "J J J J J . J J 1"
-      "2 4 4 J J J 6 7 7"
-      "4 5 J 4 J 7 J 7 4"
-      "4 J 7 3 J 6 2 J 5"
-      "1 6 4 4 1 7 4 5 1",
-      {JokerBall, 2, 3});
+  test.Load(JokerCrossBoard, {JokerBall, 2, 3});
   test.Move(41, 42);
   ASSERT_FALSE(test.Host.BoardEvents.empty());
   EXPECT_TRUE(test.Host.BoardEvents[0].Spawn);

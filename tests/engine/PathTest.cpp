@@ -125,16 +125,7 @@ TEST(PathFinder, WalledInBallsAndCutOffRegionsHaveNoRoute) {
 
 TEST(PathFinder, TheLongestRouteWindsThroughTheWholeBoard) {
   // A serpentine corridor: every empty cell lies on the one route from 1 to 81.
-  const TBoard board = BoardPicture(
-      "5 . . . . . . . ."
-      "1 1 1 1 1 1 1 1 ."
-      ". . . . . . . . ."
-      ". 1 1 1 1 1 1 1 1"
-      ". . . . . . . . ."
-      "1 1 1 1 1 1 1 1 ."
-      ". . . . . . . . ."
-      ". 1 1 1 1 1 1 1 1"
-      ". . . . . . . . .");
+  const TBoard board = BoardPicture(SerpentineBoard);
   const TRoute route = Route(board, 1, 81);
   ASSERT_TRUE(route.Found);
   EXPECT_EQ(route.Cells.size(), 81u - 4 * 8);

@@ -4,14 +4,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "BoardPicture.h"
 #include "Game.h"
 #include "GameSettings.h"
 #include "HeadlessHost.h"
 
-// Nine rows of nine characters, spaces ignored: '.' empty, '1'..'7' colours, 'J' joker, 'B' bomb.
-TBoard BoardPicture(const std::string& rows);
-// The board drawn back as such a picture, for readable failure messages.
-std::string DrawBoard(const TBoard& board);
 
 // A game whose generator gives the same draws on every run, with every effect switched on.
 struct TTestGame {
