@@ -1,6 +1,6 @@
 // Fuzzes the wave files that the effect player is handed: each is decoded from its file by the
-// mixer's wave loader, as the player does, started on the effect channel and stopped again. The
-// player keeps what it decoded by path, so the loader is called here rather than through it.
+// player's own decoder, started on the effect channel and stopped again. The player keeps what it
+// decoded by path, so its decoder is called here rather than PlaySoundFile itself.
 #include <SDL_mixer.h>
 
 #include <cstddef>
@@ -10,6 +10,7 @@
 
 #include "AudioFuzzSupport.h"
 #include "FuzzSupport.h"
+#include "PlaySoundFile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   OpenFuzzAudio();
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string path = ScratchFolder() + "/EFFECT.WAV";
   WriteWholeFile(path, std::span(data, size));
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  Mix_Chunk* chunk = DecodeWaveFile(path);
   if (chunk == nullptr) return 0;
   Mix_PlayChannel(0, chunk, 0);
   Mix_HaltChannel(0);

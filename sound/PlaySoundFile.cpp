@@ -56,7 +56,7 @@ Mix_Chunk* LoadChunk(const std::string& path) {
   TChunkCache& cache = Cache();
   if (const auto found = cache.Chunks.find(path); found != cache.Chunks.end()) return found->second;
   // A file that is missing now may be there later, so only decoded sounds are kept.
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  Mix_Chunk* chunk = DecodeWaveFile(path);
   if (chunk == nullptr) return DefaultBeep();
   cache.Chunks.emplace(path, chunk);
   return chunk;
@@ -75,6 +75,16 @@ void WaitUntilFinished() {
 }
 
 }  // namespace
+
+Mix_Chunk* DecodeWaveFile(const std::string& path) {
+  // The mixer's loader does not close the file on every failure (one shorter than a wave header
+  // is left open), so the file is opened and closed here.
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  if (file == nullptr) return nullptr;
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 0);
+  SDL_RWclose(file);
+  return chunk;
+}
 
 void PlaySoundFile(const std::string& path, int flags) {
   if (!AudioReady()) return;

@@ -11,5 +11,10 @@ inline constexpr int SoundAsync = 1;  // starts the sound and returns at once
 // sound device nothing plays and the call returns at once. Decoded sounds are kept by path.
 void PlaySoundFile(const std::string& path, int flags);
 
+struct Mix_Chunk;
+// Decodes the wave file at path with the mixer, as PlaySoundFile does; nullptr when it cannot.
+// The caller frees the chunk. Needs AudioReady().
+Mix_Chunk* DecodeWaveFile(const std::string& path);
+
 // Whether a wave sound started by PlaySoundFile is sounding now.
 bool SoundFilePlaying();
