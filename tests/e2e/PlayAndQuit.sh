@@ -1,0 +1,26 @@
+#!/bin/bash
+# One whole session: the start picture, real moves by mouse, every dialog opened and closed, and Exit.
+set -u
+source "$(dirname "$0")/E2eSupport.sh"
+e2e_setup "$1"
+
+program=$(new_program_folder game)
+start_game "$program"
+click_start_picture "$GameWindow"
+MovesPlayed=0
+for move in 1 2 3 4 5; do play_move "$GameWindow"; done
+screenshot after-moves
+
+open_and_close "$GamePid" "$TopTenY" '^Top Ten$' Escape
+open_and_close "$GamePid" "$OptionsY" '^Settings$' Escape
+open_and_close "$GamePid" "$AboutY" '^About$' Escape
+open_and_close "$GamePid" "$HelpY" '^Playing Help$' space
+# The window takes moves again once its dialogs are gone.
+play_move "$GameWindow"
+
+exit_game "$GamePid" "$GameWindow"
+[ "$(file_size "$program/Balls.cfg")" = 11 ] || fail "Balls.cfg is $(file_size "$program/Balls.cfg") bytes"
+[ "$(file_size "$program/Score.dat")" = 1082 ] || fail "Score.dat is $(file_size "$program/Score.dat") bytes"
+[ ! -e "$program/\$\$\$\$\$.\$\$" ] || fail "the scrambler's work file was left behind"
+[ -z "$(ls -A "$UnpackFolder" 2>/dev/null)" ] || fail "unpacked files were left: $(ls -A "$UnpackFolder")"
+echo "played $MovesPlayed moves, opened four dialogs and quit"

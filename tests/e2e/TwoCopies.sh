@@ -1,0 +1,46 @@
+#!/bin/bash
+# Two copies share the unpacked sound files: the first to close leaves them for the other, the last removes them,
+# whichever closes first.
+set -u
+source "$(dirname "$0")/E2eSupport.sh"
+e2e_setup "$1"
+
+program=$(new_program_folder game)
+Counter=$UnpackFolder/Semaphore.qzr
+
+# copies_running: the count of running copies kept beside the unpacked files.
+copies_running() { od -An -tu1 -N1 "$Counter" 2>/dev/null | tr -d ' '; }
+
+# unpacked_files: the number of files in the shared folder besides the counter.
+unpacked_files() { find "$UnpackFolder" -maxdepth 1 -type f ! -name Semaphore.qzr 2>/dev/null | wc -l; }
+
+# run_pair <first to close: 1 or 2>
+run_pair() {
+  local order=$1 pids=() windows=() files
+  start_game "$program"
+  pids[1]=$GamePid windows[1]=$GameWindow
+  files=$(unpacked_files)
+  [ "$files" -gt 0 ] || fail "the first copy unpacked nothing into $UnpackFolder"
+  [ "$(copies_running)" = 1 ] || fail "one copy runs, the counter says $(copies_running)"
+  start_game "$program"
+  pids[2]=$GamePid windows[2]=$GameWindow
+  [ "$(copies_running)" = 2 ] || fail "two copies run, the counter says $(copies_running)"
+  [ "$(unpacked_files)" = "$files" ] || fail "the second copy changed the unpacked files"
+
+  local first=$order second=$((3 - order))
+  click_start_picture "${windows[first]}"
+  exit_game "${pids[first]}" "${windows[first]}"
+  [ "$(unpacked_files)" = "$files" ] || fail "copy $first took the unpacked files from copy $second when it closed"
+  [ "$(copies_running)" = 1 ] || fail "one copy is left, the counter says $(copies_running)"
+  # The copy left behind still plays from the files.
+  click_start_picture "${windows[second]}"
+  play_move "${windows[second]}"
+  exit_game "${pids[second]}" "${windows[second]}"
+  [ -z "$(ls -A "$UnpackFolder" 2>/dev/null)" ] ||
+    fail "closing copy $first, then copy $second, left $(ls -A "$UnpackFolder" | tr '\n' ' ')"
+  note "copy $first closed first, then copy $second: nothing left behind"
+}
+
+MovesPlayed=0
+run_pair 1
+run_pair 2
