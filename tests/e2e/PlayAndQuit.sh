@@ -1,7 +1,7 @@
 #!/bin/bash
 # One whole session: the start picture, real moves by mouse, every dialog opened and closed, and Exit.
 set -u
-source "$(dirname "$0")/E2eSupport.sh"
+source "${0%/*}/E2eSupport.sh"
 e2e_setup "$1"
 
 program=$(new_program_folder game)

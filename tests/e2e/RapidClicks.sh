@@ -2,7 +2,7 @@
 # Thousands of clicks on the board, many of them while balls walk, grow and break: the game must stay up, its
 # board must still follow the rules afterwards, and Exit must still end it.
 set -u
-source "$(dirname "$0")/E2eSupport.sh"
+source "${0%/*}/E2eSupport.sh"
 e2e_setup "$1"
 
 Seed=${BRINDLOW_E2E_SEED:-$(date +%s)}

@@ -2,7 +2,7 @@
 # Two copies share the unpacked sound files: the first to close leaves them for the other, the last removes them,
 # whichever closes first.
 set -u
-source "$(dirname "$0")/E2eSupport.sh"
+source "${0%/*}/E2eSupport.sh"
 e2e_setup "$1"
 
 program=$(new_program_folder game)
