@@ -128,17 +128,6 @@ screenshot() {
   import -window root "$E2eRoot/shots/$1.png" && echo "$E2eRoot/shots/$1.png"
 }
 
-# wait_exit <pid> <seconds>: waits for the process to end and prints its status; fails if it is still running.
-wait_exit() {
-  local pid=$1 seconds=$2 tries
-  for ((tries = 0; tries < seconds * 10; tries++)); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && return 1
-  wait "$pid"
-}
-
 # file_size <path>: its size in bytes, or "missing".
 file_size() { stat -c %s "$1" 2>/dev/null || echo missing; }
 
@@ -241,7 +230,8 @@ exit_game() {
     [ -n "$dialog" ] && press_in "$dialog" Return
     sleep 0.1
   done
+  kill -0 "$pid" 2>/dev/null && fail "the game was still running 10 s after Exit"
   status=0
-  wait_exit "$pid" 5 || status=$?
-  [ "$status" -eq 0 ] || fail "the game ended with status $status after Exit (or did not end)"
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "the game ended with status $status after Exit"
 }
