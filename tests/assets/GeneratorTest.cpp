@@ -30,10 +30,13 @@ bool RunGenerator(const std::vector<std::string>& arguments) {
   return std::system((command + " 2>/dev/null").c_str()) == 0;
 }
 
-// Runs the generator for one kind of asset into a fresh folder and returns the folder.
-fs::path Generate(const std::string& kind, const fs::path& folder) {
+// Runs the generator for one kind of asset into a fresh folder and returns the folder; extra arguments
+// (a scale) follow the folder.
+fs::path Generate(const std::string& kind, const fs::path& folder, const std::vector<std::string>& extra = {}) {
   fs::create_directories(folder);
-  EXPECT_TRUE(RunGenerator({kind, folder.string()})) << kind;
+  std::vector<std::string> arguments = {kind, folder.string()};
+  arguments.insert(arguments.end(), extra.begin(), extra.end());
+  EXPECT_TRUE(RunGenerator(arguments)) << kind;
   return folder;
 }
 
@@ -131,12 +134,26 @@ TEST(Generators, ASecondRunMakesTheSameBytesAsTheBuild) {
   fs::remove_all(root);
   const fs::path built = fs::path(BRINDLOW_GENERATED_ASSETS);
   ExpectSameFiles(Generate("sprites", root / "sprites"), built / "sprites");
+  ExpectSameFiles(Generate("sprites", root / "sprites@2x", {"2"}), built / "sprites@2x");
   ExpectSameFiles(Generate("icons", root / "icons"), built / "icons");
+  ExpectSameFiles(Generate("icons", root / "icons@2x", {"2"}), built / "icons@2x");
   ExpectSameFiles(Generate("sounds", root / "sounds"), built / "sounds");
   fs::create_directories(root / "pictures");
   ASSERT_TRUE(RunGenerator({"picture", (root / "pictures" / "start.jpg").string()}));
+  ASSERT_TRUE(RunGenerator({"picture", (root / "pictures" / "start@2x.jpg").string(), "2"}));
   ExpectSameFiles(root / "pictures", built / "pictures");
   ASSERT_TRUE(RunGenerator({"bank", (root / "sounds").string(), (root / "Sound.dat").string()}));
   EXPECT_EQ(ReadWholeFile((root / "Sound.dat").string()), ReadWholeFile(BuiltSoundBankPath));
+  fs::remove_all(root);
+}
+
+TEST(Generators, RefuseAScaleTheyCannotPaint) {
+  const fs::path root = fs::temp_directory_path() / ("brindlow-scales-" + std::to_string(::getpid()));
+  fs::create_directories(root);
+  EXPECT_FALSE(RunGenerator({"sprites", root.string(), "0"}));
+  EXPECT_FALSE(RunGenerator({"sprites", root.string(), "twice"}));
+  EXPECT_FALSE(RunGenerator({"picture", (root / "start.jpg").string(), "2", "3"}));
+  EXPECT_FALSE(fs::exists(root / "start.jpg"));
+  EXPECT_TRUE(fs::is_empty(root));
   fs::remove_all(root);
 }

@@ -24,8 +24,9 @@ void EnterUnitSphere(QPainter& painter, const QRectF& box);
 // Edge shade and gloss over a flat-coloured body, in unit-sphere coordinates.
 void PaintSphereLighting(QPainter& painter);
 
-// A 36 × 36 opaque sprite of ball code 1..9 on black.
-QImage RenderBallSprite(TSpritePose pose, int code);
+// A 36 × 36 opaque sprite of ball code 1..9 on black; scale 2 paints the same sprite at 72 × 72 pixels
+// for screens of twice the density.
+QImage RenderBallSprite(TSpritePose pose, int code, int scale = 1);
 
-// The 36 × 36 picture of the code-0 slots: an empty socket, drawn in grey levels only.
-QImage RenderPlaceholderSprite();
+// The 36 × 36 (times scale) picture of the code-0 slots: an empty socket, drawn in grey levels only.
+QImage RenderPlaceholderSprite(int scale = 1);

@@ -1,9 +1,12 @@
 // The sprite poses: where the ball sits in its 36 × 36 cell for each frame, and how it cracks and shatters.
+// Every layer is painted in cell units on an image whose pixel ratio is the scale, so a larger scale
+// draws the same picture with finer pixels rather than enlarging the small one.
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <array>
+#include <cassert>
 #include <cmath>
 
 #include "BallArt.h"
@@ -12,14 +15,21 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-QImage BlankSprite() {
-  QImage image(SpriteSize, SpriteSize, QImage::Format_ARGB32_Premultiplied);
+QImage ScaledImage(int scale, QImage::Format format) {
+  assert(scale >= 1);
+  QImage image(SpriteSize * scale, SpriteSize * scale, format);
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
+QImage BlankSprite(int scale) {
+  QImage image = ScaledImage(scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
 
 QImage OnBlack(const QImage& layer) {
-  QImage sprite(SpriteSize, SpriteSize, QImage::Format_RGB32);
+  QImage sprite = ScaledImage(static_cast<int>(layer.devicePixelRatio()), QImage::Format_RGB32);
   sprite.fill(Qt::black);
   QPainter painter(&sprite);
   painter.drawImage(0, 0, layer);
@@ -37,8 +47,8 @@ QRectF PoseBox(TSpritePose pose) {
   }
 }
 
-QImage BallLayer(int code, const QRectF& box) {
-  QImage layer = BlankSprite();
+QImage BallLayer(int code, const QRectF& box, int scale) {
+  QImage layer = BlankSprite(scale);
   QPainter painter(&layer);
   PaintBall(painter, code, box);
   return layer;
@@ -64,19 +74,19 @@ void PaintCracks(QPainter& painter) {
   }
 }
 
-QImage CrackedLayer(int code) {
-  QImage layer = BallLayer(code, PoseBox(TSpritePose::Rest));
+QImage CrackedLayer(int code, int scale) {
+  QImage layer = BallLayer(code, PoseBox(TSpritePose::Rest), scale);
   QPainter painter(&layer);
   painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-  painter.fillRect(layer.rect(), QColor(0, 0, 0, 40));
+  painter.fillRect(QRect(0, 0, SpriteSize, SpriteSize), QColor(0, 0, 0, 40));
   PaintCracks(painter);
   return layer;
 }
 
 // Cuts the cracked ball into wedges that shrink, turn and fly apart from a pale flash at the centre.
-QImage ShatteredLayer(int code) {
-  const QImage whole = CrackedLayer(code);
-  QImage layer = BlankSprite();
+QImage ShatteredLayer(int code, int scale) {
+  const QImage whole = CrackedLayer(code, scale);
+  QImage layer = BlankSprite(scale);
   QPainter painter(&layer);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -124,16 +134,16 @@ QImage ShatteredLayer(int code) {
 
 }  // namespace
 
-QImage RenderBallSprite(TSpritePose pose, int code) {
+QImage RenderBallSprite(TSpritePose pose, int code, int scale) {
   switch (pose) {
-    case TSpritePose::Cracked: return OnBlack(CrackedLayer(code));
-    case TSpritePose::Shattered: return OnBlack(ShatteredLayer(code));
-    default: return OnBlack(BallLayer(code, PoseBox(pose)));
+    case TSpritePose::Cracked: return OnBlack(CrackedLayer(code, scale));
+    case TSpritePose::Shattered: return OnBlack(ShatteredLayer(code, scale));
+    default: return OnBlack(BallLayer(code, PoseBox(pose), scale));
   }
 }
 
-QImage RenderPlaceholderSprite() {
-  QImage image(SpriteSize, SpriteSize, QImage::Format_RGB32);
+QImage RenderPlaceholderSprite(int scale) {
+  QImage image = ScaledImage(scale, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -1,10 +1,12 @@
 // brindlow-make-assets: writes one kind of the game's assets; the build runs it for each kind.
-//   sprites <folder>   the 80 sprite slots as <name>.bmp (an empty file for a slot without a picture)
-//   picture <file>     the start picture as a baseline JPEG
-//   icons <folder>     the taskbar icon frames FEjpeg0.ico … FEjpeg18.ico
-//   appicons <folder>  the desktop icon as brindlow-<size>.png for each bitmap size, and brindlow.svg
-//   sounds <folder>    the effects and songs, each under its bank name
-//   bank <folder> <file>  packs the sounds of <folder> into the sound bank
+//   sprites <folder> [scale]  the 80 sprite slots as <name>.bmp (an empty file for a slot without a picture)
+//   picture <file> [scale]    the start picture as a baseline JPEG
+//   icons <folder> [scale]    the taskbar icon frames FEjpeg0.ico … FEjpeg18.ico; at a larger scale
+//                             FEjpeg0.png … FEjpeg18.png of full colour and alpha
+//   appicons <folder>         the desktop icon as brindlow-<size>.png for each bitmap size, and brindlow.svg
+//   sounds <folder>           the effects and songs, each under its bank name
+//   bank <folder> <file>      packs the sounds of <folder> into the sound bank
+// The scale (1 unless given) multiplies the pictures' pixel size for screens of higher density.
 #include <QGuiApplication>
 #include <cstdlib>
 #include <fstream>
@@ -34,20 +36,27 @@ TBytes ReadFileBytes(const std::string& path) {
   return TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void WriteSprites(const std::string& folder) {
-  for (const TSpriteSlot& slot : SpriteSlots()) WriteFileBytes(folder + "/" + slot.Name + ".bmp", EncodeSpriteSlot(slot));
+void WriteSprites(const std::string& folder, int scale) {
+  for (const TSpriteSlot& slot : SpriteSlots())
+    WriteFileBytes(folder + "/" + slot.Name + ".bmp", EncodeSpriteSlot(slot, scale));
 }
 
-void WriteIcons(const std::string& folder) {
-  for (int frame = 0; frame < IconFrameCount; ++frame)
-    WriteFileBytes(folder + "/FEjpeg" + std::to_string(frame) + ".ico", EncodeIcon256(RenderIconFrame(frame)));
+void SavePng(const QImage& image, const std::string& path) {
+  if (!image.save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
+}
+
+// The 256-colour icon format has a one-bit mask, which frays a larger ball's soft edge; the larger
+// frames keep their alpha in PNG instead.
+void WriteIcons(const std::string& folder, int scale) {
+  for (int frame = 0; frame < IconFrameCount; ++frame) {
+    const std::string stem = folder + "/FEjpeg" + std::to_string(frame);
+    if (scale == 1) WriteFileBytes(stem + ".ico", EncodeIcon256(RenderIconFrame(frame)));
+    else SavePng(RenderIcon(frame, IconSize * scale), stem + ".png");
+  }
 }
 
 void WriteAppIcons(const std::string& folder) {
-  for (int size : AppIconSizes()) {
-    const std::string path = folder + "/brindlow-" + std::to_string(size) + ".png";
-    if (!RenderAppIcon(size).save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
-  }
+  for (int size : AppIconSizes()) SavePng(RenderAppIcon(size), folder + "/brindlow-" + std::to_string(size) + ".png");
   const std::string svg = AppIconSvg();
   WriteFileBytes(folder + "/brindlow.svg", TBytes(svg.begin(), svg.end()));
 }
@@ -64,8 +73,16 @@ void WriteBank(const std::string& folder, const std::string& file) {
 }
 
 int Usage() {
-  std::cerr << "usage: brindlow-make-assets sprites|picture|icons|appicons|sounds <output> | bank <sounds folder> <file>\n";
+  std::cerr << "usage: brindlow-make-assets sprites|picture|icons <output> [scale] | appicons|sounds <output>"
+               " | bank <sounds folder> <file>\n";
   return 2;
+}
+
+// The optional scale argument: 1 to 4, 1 when absent; 0 for anything else.
+int ScaleArgument(int argc, char** argv) {
+  if (argc < 4) return 1;
+  const std::string text = argv[3];
+  return text.size() == 1 && text[0] >= '1' && text[0] <= '4' ? text[0] - '0' : 0;
 }
 
 }  // namespace
@@ -77,10 +94,13 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string kind = argv[1];
   const std::string output = argv[2];
+  const bool scalable = kind == "sprites" || kind == "picture" || kind == "icons";
+  const int scale = ScaleArgument(argc, argv);
+  if (scalable && (argc > 4 || scale == 0)) return Usage();
   try {
-    if (kind == "sprites") WriteSprites(output);
-    else if (kind == "picture") WriteFileBytes(output, EncodeBaselineJpeg(RenderStartPicture(), StartPictureQuality));
-    else if (kind == "icons") WriteIcons(output);
+    if (kind == "sprites") WriteSprites(output, scale);
+    else if (kind == "picture") WriteFileBytes(output, EncodeBaselineJpeg(RenderStartPicture(scale), StartPictureQuality));
+    else if (kind == "icons") WriteIcons(output, scale);
     else if (kind == "appicons") WriteAppIcons(output);
     else if (kind == "sounds") WriteSounds(output);
     else if (kind == "bank" && argc == 4) WriteBank(output, argv[3]);

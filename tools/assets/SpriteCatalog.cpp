@@ -39,11 +39,11 @@ std::vector<TSpriteSlot> SpriteSlots() {
   return catalog;
 }
 
-TBytes EncodeSpriteSlot(const TSpriteSlot& slot) {
+TBytes EncodeSpriteSlot(const TSpriteSlot& slot, int scale) {
   switch (slot.Kind) {
     case TSpriteKind::Empty: return {};
-    case TSpriteKind::Placeholder: return EncodeBmp8Grey(RenderPlaceholderSprite());
-    case TSpriteKind::Ball: return EncodeBmp24(RenderBallSprite(slot.Pose, slot.Code));
+    case TSpriteKind::Placeholder: return EncodeBmp8Grey(RenderPlaceholderSprite(scale));
+    case TSpriteKind::Ball: return EncodeBmp24(RenderBallSprite(slot.Pose, slot.Code, scale));
   }
   return {};
 }

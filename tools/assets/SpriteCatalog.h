@@ -19,5 +19,6 @@ struct TSpriteSlot {
 // normal10 … normal29, make10 … make29, jump10 … jump29, destroy10 … destroy29, in that order.
 std::vector<TSpriteSlot> SpriteSlots();
 
-// The slot's file: a 24-bit BMP for a ball, an 8-bit BMP for a placeholder, no bytes for an empty slot.
-TBytes EncodeSpriteSlot(const TSpriteSlot& slot);
+// The slot's file: a 24-bit BMP for a ball, an 8-bit BMP for a placeholder, no bytes for an empty slot;
+// scale 2 gives the 72 × 72 pictures for screens of twice the density.
+TBytes EncodeSpriteSlot(const TSpriteSlot& slot, int scale = 1);

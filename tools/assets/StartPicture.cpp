@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <array>
+#include <cassert>
 
 #include "BallArt.h"
 
@@ -104,8 +105,11 @@ void PaintInvitation(QPainter& painter) {
 
 }  // namespace
 
-QImage RenderStartPicture() {
-  QImage image(StartPictureWidth, StartPictureHeight, QImage::Format_RGB32);
+QImage RenderStartPicture(int scale) {
+  assert(scale >= 1);
+  // Painted in picture units on an image of that pixel ratio, so every scale shows the same layout.
+  QImage image(StartPictureWidth * scale, StartPictureHeight * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);

@@ -6,4 +6,6 @@
 inline constexpr int StartPictureWidth = 460;
 inline constexpr int StartPictureHeight = 446;
 
-QImage RenderStartPicture();
+// The picture at StartPictureWidth × StartPictureHeight times scale pixels: scale 2 paints it afresh with
+// twice the detail for screens of twice the density.
+QImage RenderStartPicture(int scale = 1);
