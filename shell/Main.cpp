@@ -1,5 +1,6 @@
 // The program's entry: the application object, the windows in their order, the event loop.
 #include <QByteArray>
+#include <QGuiApplication>
 
 #include "Application.h"
 #include "BankSound.h"
@@ -8,9 +9,13 @@
 #include "GameFolders.h"
 
 int main(int argc, char** argv) {
-  // The windows are laid out in fixed pixels and are not rescaled for the screen's density.
+  // The windows are laid out in fixed pixels and are not rescaled by the screen's reported density. A
+  // scale the user asks for with QT_SCALE_FACTOR still applies over this: the layout keeps its logical
+  // pixels and the pictures switch to their twice-size versions at a device pixel ratio of 2.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   TBrindlowApplication application(argc, argv);
+  // Lets the desktop match the running window to the installed menu entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brindlow.Brindlow"));
   TGameFolders folders;
   try {
     folders = GameFolders();

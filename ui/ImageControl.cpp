@@ -34,8 +34,13 @@ void TImageControl::PrepareShown() {
     const QColor key = image.pixelColor(0, image.height() - 1);
     Shown.setMask(QBitmap::fromImage(image.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
   }
-  if (Stretch && Shown.size() != size())
-    Shown = Shown.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // A picture of a higher pixel ratio is stretched to the control's size in its own finer pixels.
+  const qreal ratio = Shown.devicePixelRatio();
+  const QSize target = size() * ratio;
+  if (Stretch && Shown.size() != target) {
+    Shown = Shown.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Shown.setDevicePixelRatio(ratio);
+  }
 }
 
 void TImageControl::paintEvent(QPaintEvent*) {

@@ -74,7 +74,11 @@ void TfrmLines::CreateControls() {
   imgBackground = new TImageControl(this);
   imgBackground->setObjectName(QStringLiteral("imgBackground"));
   imgBackground->setGeometry(384, 320, 81, 81);
-  imgBackground->SetPicture(QPixmap::fromImage(LoadJpeg(QString::fromLatin1(StartPictureResource))));
+  // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
+  const int scale = AssetScale(devicePixelRatioF());
+  QPixmap startPicture = QPixmap::fromImage(LoadJpeg(StartPictureResourcePath(scale)));
+  startPicture.setDevicePixelRatio(scale);
+  imgBackground->SetPicture(startPicture);
   imgBackground->setToolTip(QStringLiteral("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 

@@ -72,7 +72,11 @@ void TfrmLines::FormCreate() {
   imgBackground->setGeometry(rect());
   bvlOkvir->setGeometry(rect());
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
-  for (int frame = 0; frame < TaskbarIconFrames; ++frame) IconFrames[frame] = QIcon(IconResourcePath(frame));
+  // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
+  for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
+    IconFrames[frame] = QIcon(IconResourcePath(frame));
+    IconFrames[frame].addFile(IconResourcePath2x(frame));
+  }
   for (int n = 1; n <= 81; ++n) {
     TBevelPanel* panel = CellPanels[n - 1];
     panel->SetLook(TBevelCut::Lowered, TBevelCut::Lowered, Qt::black);

@@ -1,4 +1,4 @@
-// The hidden sprite form, filled from the sprite resources.
+// The hidden sprite form, filled from the sprite resources of the scale its screen asks for.
 #include "SpriteForm.h"
 
 #include <QGroupBox>
@@ -15,6 +15,8 @@ constexpr const char* GroupCaptions[] = {"Standardne", "Stvaranje", "Skakanje", 
 
 TfrmSlicice::TfrmSlicice() : QWidget(nullptr, Qt::FramelessWindowHint) {
   setFixedSize(426, 451);
+  // On a denser screen the images hold pictures of twice the pixels that draw at the same size.
+  const int scale = AssetScale(devicePixelRatioF());
   int left = 8;
   for (int group = 0; group < 4; ++group) {
     const QString& prefix = SpritePrefixes()[group];
@@ -28,7 +30,9 @@ TfrmSlicice::TfrmSlicice() : QWidget(nullptr, Qt::FramelessWindowHint) {
         image->setObjectName(name);
         image->setGeometry(frame == 1 ? 8 : 56, 24 + 40 * code, 36, 36);
         // The frame-2 images of the resting set carry no picture.
-        image->SetPicture(QPixmap(SpriteResourcePath(name)));
+        QPixmap picture(SpriteResourcePath(name, scale));
+        picture.setDevicePixelRatio(scale);
+        image->SetPicture(picture);
       }
     }
   }

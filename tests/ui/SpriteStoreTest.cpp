@@ -29,6 +29,7 @@ private slots:
           const bool blank = prefix == QLatin1String("normal") && frame == 2;
           QCOMPARE(sprite.isNull(), blank);
           if (!blank) QCOMPARE(sprite.size(), QSize(36, 36));
+          if (!blank) QCOMPARE(sprite.devicePixelRatio(), 1.0);
         }
       }
     }
