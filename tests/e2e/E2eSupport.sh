@@ -139,12 +139,12 @@ read_board() {
     awk 'NR > 1 { print ($3 == "#000000" ? "." : $3) }' | tr '\n' ' '
 }
 
-# settled_board <window>: the board once two pictures a moment apart agree (no animation is running), except
-# for the selected ball, whose jump never ends: it is shown as "?".
+# settled_board <window>: the board once three pictures over 0.6 s agree (no animation is running, even on a
+# loaded machine), except for the selected ball, whose jump never ends: it is shown as "?".
 settled_board() {
-  local previous current tries cell differing
+  local previous current tries cell differing agreed=0
   read -r -a previous <<<"$(read_board "$1")"
-  for ((tries = 0; tries < 50; tries++)); do
+  for ((tries = 0; tries < 60; tries++)); do
     sleep 0.3
     read -r -a current <<<"$(read_board "$1")"
     differing=()
@@ -155,10 +155,15 @@ settled_board() {
       current[differing[0]]='?'
       differing=()
     fi
-    [ "${#differing[@]}" -eq 0 ] && { echo "${current[*]}"; return 0; }
+    if [ "${#differing[@]}" -eq 0 ]; then
+      agreed=$((agreed + 1))
+      [ "$agreed" -ge 2 ] && { echo "${current[*]}"; return 0; }
+    else
+      agreed=0
+    fi
     previous=("${current[@]}")
   done
-  fail "the board kept changing for 15 s"
+  fail "the board kept changing for 18 s"
 }
 
 # count_balls <board words...>
@@ -220,15 +225,26 @@ open_and_close() {
   wait_window_gone "$pid" "$title" || fail "the $title dialog stayed open after $key"
 }
 
+# answer_dialogs <pid>: a full board or a new game may have brought a record's name dialog and then the top ten;
+# accept them as a player would, until none is left.
+answer_dialogs() {
+  local dialog tries
+  for ((tries = 0; tries < 10; tries++)); do
+    dialog=$(xdotool search --all --onlyvisible --pid "$1" --name '^Enter Your Name$|^Top Ten$' 2>/dev/null | head -n1)
+    [ -n "$dialog" ] || return 0
+    press_in "$dialog" Return
+    sleep 0.3
+  done
+}
+
 # exit_game <pid> <window>: clicks Exit, answers a record's name dialog if one comes, and expects status 0.
 exit_game() {
-  local pid=$1 window=$2 tries dialog status
+  local pid=$1 window=$2 tries status
   click_at "$window" "$ButtonX" "$ExitY"
-  for ((tries = 0; tries < 100; tries++)); do
+  for ((tries = 0; tries < 50; tries++)); do
     kill -0 "$pid" 2>/dev/null || break
-    dialog=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Enter Your Name$|^Top Ten$' 2>/dev/null | head -n1)
-    [ -n "$dialog" ] && press_in "$dialog" Return
-    sleep 0.1
+    answer_dialogs "$pid"
+    sleep 0.2
   done
   kill -0 "$pid" 2>/dev/null && fail "the game was still running 10 s after Exit"
   status=0

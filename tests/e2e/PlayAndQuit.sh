@@ -13,7 +13,19 @@ screenshot after-moves
 
 open_and_close "$GamePid" "$TopTenY" '^Top Ten$' Escape
 open_and_close "$GamePid" "$OptionsY" '^Settings$' Escape
-open_and_close "$GamePid" "$AboutY" '^About$' Escape
+# The credits: each maker's card opens from its button and closes by its default button.
+click_at "$GameWindow" "$ButtonX" "$AboutY"
+about=$(wait_for_window "$GamePid" '^About$') || fail "the About dialog did not open"
+for author in 0 1 2; do
+  sleep 0.3
+  click_at "$about" 140 $((84 + author * 36))
+  card=$(wait_for_window "$GamePid" '^Mi !$') || fail "the card of maker $((author + 1)) did not open"
+  sleep 0.3
+  press_in "$card" Return
+  wait_window_gone "$GamePid" '^Mi !$' || fail "the card of maker $((author + 1)) stayed open"
+done
+press_in "$about" Escape
+wait_window_gone "$GamePid" '^About$' || fail "the About dialog stayed open after Escape"
 open_and_close "$GamePid" "$HelpY" '^Playing Help$' space
 # The window takes moves again once its dialogs are gone.
 play_move "$GameWindow"
@@ -23,4 +35,4 @@ exit_game "$GamePid" "$GameWindow"
 [ "$(file_size "$program/Score.dat")" = 1082 ] || fail "Score.dat is $(file_size "$program/Score.dat") bytes"
 [ ! -e "$program/\$\$\$\$\$.\$\$" ] || fail "the scrambler's work file was left behind"
 [ -z "$(ls -A "$UnpackFolder" 2>/dev/null)" ] || fail "unpacked files were left: $(ls -A "$UnpackFolder")"
-echo "played $MovesPlayed moves, opened four dialogs and quit"
+echo "played $MovesPlayed moves, opened every dialog and quit"

@@ -14,13 +14,6 @@ program=$(new_program_folder game)
 start_game "$program"
 click_start_picture "$GameWindow"
 
-# answer_dialogs: a full board may have brought a record's name dialog and the top ten; close them as a player would.
-answer_dialogs() {
-  local dialog
-  dialog=$(xdotool search --all --onlyvisible --pid "$GamePid" --name '^Enter Your Name$|^Top Ten$' 2>/dev/null | head -n1)
-  [ -n "$dialog" ] && press_in "$dialog" Return
-}
-
 clicks=0 batches=0 start=$SECONDS
 while [ "$clicks" -lt "$ClickLimit" ] && [ $((SECONDS - start)) -lt "$TimeLimit" ]; do
   chain=()
@@ -34,7 +27,7 @@ while [ "$clicks" -lt "$ClickLimit" ] && [ $((SECONDS - start)) -lt "$TimeLimit"
   xdotool "${chain[@]}" 2>/dev/null
   clicks=$((clicks + Batch))
   kill -0 "$GamePid" 2>/dev/null || { wait "$GamePid"; fail "the game ended (status $?) after $clicks clicks"; }
-  answer_dialogs
+  answer_dialogs "$GamePid"
 done
 note "$clicks clicks in $((SECONDS - start)) s"
 screenshot after-clicks
@@ -42,7 +35,7 @@ screenshot after-clicks
 # Let the queued clicks drain, then the board must still play by the rules: a picture that disagreed with the
 # board would show a ball that cannot be selected or a cell that is not free.
 for ((tries = 0; tries < 20; tries++)); do
-  answer_dialogs
+  answer_dialogs "$GamePid"
   sleep 0.5
 done
 kill -0 "$GamePid" 2>/dev/null || fail "the game ended while its queued clicks were handled"
@@ -52,7 +45,7 @@ if [ "$(count_balls "${cells[@]}")" -gt 70 ]; then
   # Nearly full: a click on a full board starts the next game.
   click_at "$GameWindow" "$ButtonX" "$NewY"
   sleep 1
-  answer_dialogs
+  answer_dialogs "$GamePid"
 fi
 for move in 1 2 3; do play_move "$GameWindow"; done
 exit_game "$GamePid" "$GameWindow"
