@@ -166,6 +166,12 @@ settled_board() {
   fail "the board kept changing for 18 s"
 }
 
+# is_dark <#RRGGBB>: every channel below a third of full brightness.
+is_dark() {
+  local colour=${1#\#}
+  [ $((16#${colour:0:2})) -lt 80 ] && [ $((16#${colour:2:2})) -lt 80 ] && [ $((16#${colour:4:2})) -lt 80 ]
+}
+
 # count_balls <board words...>
 count_balls() {
   local word count=0
@@ -193,6 +199,8 @@ play_move() {
   for ((cell = 1; cell <= 81; cell++)); do
     [ -z "$from" ] || break
     case ${cells[cell - 1]} in .|'?') continue ;; esac
+    # A bomb (dark at its centre) blasts where it lands instead of standing there: leave it be.
+    is_dark "${cells[cell - 1]}" && continue
     for neighbour in $((cell - 9)) $((cell + 9)) $(((cell - 1) % 9 > 0 ? cell - 1 : 0)) \
                      $(((cell - 1) % 9 < 8 ? cell + 1 : 0)); do
       if [ "$neighbour" -ge 1 ] && [ "$neighbour" -le 81 ] && [ "${cells[neighbour - 1]}" = . ]; then
