@@ -1,6 +1,7 @@
 # Shared by the whole-program tests: a private X display, a private copy of the game, and the mouse and keys
 # that drive it. Sourced by each test; every failed check prints why and ends the test with status 1.
-# Usage of every test: <test>.sh <folder with brindlow and Sound.dat>; BRINDLOW_E2E_KEEP=1 keeps its pictures.
+# Usage of every test: <test>.sh <folder with brindlow and Sound.dat> [seconds before the test gives up];
+# BRINDLOW_E2E_KEEP=1 keeps its pictures.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -16,6 +17,7 @@ StartedPids=()
 e2e_cleanup() {
   local status=$? index
   local failed=$((status != 0 && status != 77))
+  [ -n "${Watchdog:-}" ] && kill -TERM "$Watchdog" 2>/dev/null
   [ "$failed" -eq 1 ] && [ -n "${E2eRoot:-}" ] && screenshot failure >/dev/null 2>&1
   for ((index = ${#StartedPids[@]} - 1; index >= 0; index--)); do
     kill -KILL "${StartedPids[index]}" 2>/dev/null
@@ -29,8 +31,9 @@ e2e_cleanup() {
   fi
 }
 
-# e2e_setup <build bin folder>: skips the test (status 77) without Xvfb or xdotool, then starts a display of its
-# own and gives the game a home, a data folder and a runtime folder that nothing else uses.
+# e2e_setup <build bin folder> [seconds]: skips the test (status 77) without Xvfb or xdotool, then starts a display
+# of its own and gives the game a home, a data folder and a runtime folder that nothing else uses. After the given
+# seconds the test fails by itself, still ending what it started, before a harness's hard kill could orphan it.
 e2e_setup() {
   BinFolder=$1
   local tool
@@ -40,7 +43,16 @@ e2e_setup() {
   [ -x "$BinFolder/brindlow" ] && [ -f "$BinFolder/Sound.dat" ] || fail "no game in $BinFolder"
   E2eRoot=$(mktemp -d "${TMPDIR:-/tmp}/brindlow-e2e.XXXXXX")
   trap e2e_cleanup EXIT
-  trap 'exit 1' INT TERM
+  trap 'echo "FAIL: out of time or interrupted" >&2; exit 1' INT TERM
+  if [ -n "${2:-}" ]; then
+    (
+      sleep "$2" &
+      pause=$!
+      trap 'kill $pause 2>/dev/null; exit 0' TERM
+      wait "$pause" && kill -TERM $$
+    ) &
+    Watchdog=$!
+  fi
   mkdir -p "$E2eRoot/home" "$E2eRoot/data" "$E2eRoot/runtime" "$E2eRoot/shots"
   chmod 700 "$E2eRoot/runtime"
   export HOME=$E2eRoot/home XDG_DATA_HOME=$E2eRoot/data XDG_RUNTIME_DIR=$E2eRoot/runtime
@@ -50,10 +62,11 @@ e2e_setup() {
   UnpackFolder=$XDG_RUNTIME_DIR/brindlow-$(id -u)
 }
 
-# Xvfb picks a free display number itself and writes it to the descriptor that -displayfd names.
+# Xvfb picks a free display number itself and writes it to the descriptor that -displayfd names. Without -noreset
+# the server resets whenever its last client goes, and a game started in that moment finds no display.
 start_display() {
   local numberFile=$E2eRoot/display
-  Xvfb -displayfd 9 -screen 0 1024x600x24 -nolisten tcp 9>"$numberFile" 2>"$E2eRoot/xvfb.log" &
+  Xvfb -displayfd 9 -screen 0 1024x600x24 -nolisten tcp -noreset 9>"$numberFile" 2>"$E2eRoot/xvfb.log" &
   StartedPids+=($!)
   local tries
   for ((tries = 0; tries < 100; tries++)); do

@@ -4,7 +4,7 @@
 # the kill hits, Score.dat is whole (the old table or the new one, never a part), and the next start plays.
 set -u
 source "${0%/*}/E2eSupport.sh"
-e2e_setup "$1"
+e2e_setup "$@"
 
 Seed=${BRINDLOW_E2E_SEED:-$(date +%s)}
 RANDOM=$Seed

@@ -2,7 +2,7 @@
 # One whole session: the start picture, real moves by mouse, every dialog opened and closed, and Exit.
 set -u
 source "${0%/*}/E2eSupport.sh"
-e2e_setup "$1"
+e2e_setup "$@"
 
 program=$(new_program_folder game)
 start_game "$program"

@@ -4,7 +4,7 @@
 # first level, then jokers and bombs at the last, where boards fill and records come quickly.
 set -u
 source "${0%/*}/E2eSupport.sh"
-e2e_setup "$1"
+e2e_setup "$@"
 
 Seed=${BRINDLOW_E2E_SEED:-$(date +%s)}
 RANDOM=$Seed

@@ -3,7 +3,7 @@
 # whichever closes first.
 set -u
 source "${0%/*}/E2eSupport.sh"
-e2e_setup "$1"
+e2e_setup "$@"
 
 program=$(new_program_folder game)
 Counter=$UnpackFolder/Semaphore.qzr
