@@ -10,7 +10,7 @@ Seed=${BRINDLOW_E2E_SEED:-$(date +%s)}
 RANDOM=$Seed
 note "kill moments drawn from seed $Seed (BRINDLOW_E2E_SEED repeats them)"
 Rounds=${BRINDLOW_E2E_KILL_ROUNDS:-5}
-ScoreFile=Score.dat SettingsFile=Balls.cfg
+ScoreFile=Score.dat SettingsFile=Balls.cfg BadScoreFile=Score.dat.bad
 
 program=$(new_program_folder game)
 MovesPlayed=0
@@ -27,13 +27,15 @@ kill_game() {
 }
 
 # check_after_kill <what> [the damaged table the kill may have come before]: the files are whole; the next start
-# shows the top ten, plays, and ends cleanly.
+# takes the table the kill left as it is (a damaged one would be moved aside and replaced), shows the top ten,
+# plays, and ends cleanly.
 check_after_kill() {
   local what=$1 damaged=${2:-} size
+  rm -f "$E2eRoot/table-left"
   size=$(file_size "$program/$ScoreFile")
   [ -n "$damaged" ] && cmp -s "$program/$ScoreFile" "$damaged" && size=missing
   case $size in
-    1082) KilledAfterTable=$((KilledAfterTable + 1)) ;;
+    1082) KilledAfterTable=$((KilledAfterTable + 1)) && cp "$program/$ScoreFile" "$E2eRoot/table-left" ;;
     missing) KilledBeforeTable=$((KilledBeforeTable + 1)) ;;
     *) fail "$what: Score.dat is $size bytes after the kill" ;;
   esac
@@ -49,6 +51,13 @@ check_after_kill() {
   play_move "$GameWindow"
   exit_game "$GamePid" "$GameWindow"
   [ "$(file_size "$program/$ScoreFile")" = 1082 ] || fail "$what: the next run left no whole Score.dat"
+  if [ -f "$E2eRoot/table-left" ]; then
+    cmp -s "$program/$ScoreFile" "$E2eRoot/table-left" || fail "$what: the next run replaced the table the kill left"
+  fi
+  if [ -e "$program/$BadScoreFile" ]; then
+    [ -n "$damaged" ] && cmp -s "$program/$BadScoreFile" "$damaged" ||
+      fail "$what: a table was set aside as damaged"
+  fi
   [ "$(file_size "$program/$SettingsFile")" = 11 ] || fail "$what: the next run left no whole Balls.cfg"
 }
 
@@ -62,7 +71,7 @@ note "the window appears $StartMilliseconds ms after the start"
 
 for ((round = 1; round <= Rounds; round++)); do
   # A missing table: the start writes the default one.
-  rm -f "$program/$ScoreFile"
+  rm -f "$program/$ScoreFile" "$program/$BadScoreFile"
   "$program/brindlow" >>"$E2eRoot/game.log" 2>&1 &
   GamePid=$!
   StartedPids+=("$GamePid")
@@ -81,6 +90,7 @@ for ((round = 1; round <= Rounds; round++)); do
   check_after_kill "round $round, table damaged at the kill" "$E2eRoot/damaged"
 
   # A whole table stays byte for byte what it was while the settings are written.
+  rm -f "$program/$BadScoreFile"
   cp "$program/$ScoreFile" "$E2eRoot/table-before"
   start_game "$program"
   click_start_picture "$GameWindow"
