@@ -37,7 +37,7 @@ e2e_cleanup() {
 e2e_setup() {
   BinFolder=$1
   local tool
-  for tool in Xvfb xdotool convert; do
+  for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
   [ -x "$BinFolder/brindlow" ] && [ -f "$BinFolder/Sound.dat" ] || fail "no game in $BinFolder"
