@@ -9,10 +9,13 @@ skip() { echo "SKIP: $*"; exit 77; }
 
 # The package that owns a library, under whichever of its names (link, /lib or /usr/lib) dpkg recorded.
 package_owning() {
-  local real name
+  local real name owner
   real=$(readlink -f "$1")
   for name in "$1" "$real" "${real#/usr}" "/usr${1#/usr}"; do
-    dpkg -S "$name" 2>/dev/null | head -n1 | cut -d: -f1 | grep . && return 0
+    # awk reads to the end: a reader that stops early would kill the writer with SIGPIPE, which
+    # pipefail turns into a failure.
+    owner=$(dpkg -S "$name" 2>/dev/null | awk -F: 'NR == 1 {print $1}') || true
+    [ -n "$owner" ] && { echo "$owner"; return 0; }
   done
   return 1
 }
@@ -57,7 +60,7 @@ done
 mkdir "$scratch/tree"
 dpkg-deb -x "$deb" "$scratch/tree"
 for library in $(objdump -p "$scratch/tree/usr/bin/brindlow" | awk '/NEEDED/ {print $2}'); do
-  path=$(ldconfig -p | awk -v name="$library" '$1 == name {print $NF; exit}')
+  path=$(ldconfig -p | awk -v name="$library" '$1 == name && path == "" {path = $NF} END {print path}')
   [ -n "$path" ] || fail "$library is not on this machine"
   owner=$(package_owning "$path") || fail "no package owns $path"
   depends_on "$owner" || fail "the game links $library from $owner, which the package does not depend on"

@@ -32,7 +32,7 @@ check_installed_files() {
 
 # The command of the menu entry, without its field codes (%f, %U, ...).
 menu_command() {
-  sed -n 's/^Exec=//p' "$1" | head -n1 | sed 's/ *%[a-zA-Z]//g'
+  sed -n 's/^Exec=//p' "$1" | awk 'NR == 1' | sed 's/ *%[a-zA-Z]//g'
 }
 
 # run_for_a_while <seconds> <command...>: the game must still be running when the time is up.
