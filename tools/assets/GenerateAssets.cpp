@@ -17,6 +17,7 @@
 
 #include "AppIcon.h"
 #include "BankPacker.h"
+#include "BmpFile.h"
 #include "Composer.h"
 #include "Effects.h"
 #include "IconArt.h"
@@ -34,6 +35,17 @@ TBytes ReadFileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) throw std::runtime_error("cannot read " + path);
   return TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// A ball as a 24-bit BMP, a placeholder as an 8-bit grey one, an empty slot as no bytes.
+TBytes EncodeSpriteSlot(const TSpriteSlot& slot, int scale) {
+  const QImage picture = RenderSpriteSlot(slot, scale, TBallMarking::Plain);
+  switch (slot.Kind) {
+    case TSpriteKind::Empty: return {};
+    case TSpriteKind::Placeholder: return EncodeBmp8Grey(picture);
+    case TSpriteKind::Ball: return EncodeBmp24(picture);
+  }
+  return {};
 }
 
 void WriteSprites(const std::string& folder, int scale) {

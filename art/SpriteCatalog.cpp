@@ -2,9 +2,10 @@
 #include "SpriteCatalog.h"
 
 #include <array>
+#include <cassert>
 #include <optional>
 
-#include "BmpFile.h"
+#include "ArtScale.h"
 
 namespace {
 
@@ -39,11 +40,18 @@ std::vector<TSpriteSlot> SpriteSlots() {
   return catalog;
 }
 
-TBytes EncodeSpriteSlot(const TSpriteSlot& slot, int scale) {
+QImage RenderSpriteSlot(const TSpriteSlot& slot, double scale, TBallMarking marking) {
   switch (slot.Kind) {
     case TSpriteKind::Empty: return {};
-    case TSpriteKind::Placeholder: return EncodeBmp8Grey(RenderPlaceholderSprite(scale));
-    case TSpriteKind::Ball: return EncodeBmp24(RenderBallSprite(slot.Pose, slot.Code, scale));
+    case TSpriteKind::Placeholder: return RenderPlaceholderSprite(scale);
+    case TSpriteKind::Ball: return RenderBallSprite(slot.Pose, slot.Code, scale, marking);
   }
   return {};
+}
+
+std::vector<QImage> RenderSpriteSheet(double scale, TBallMarking marking) {
+  assert(IsArtScale(scale));
+  std::vector<QImage> sheet;
+  for (const TSpriteSlot& slot : SpriteSlots()) sheet.push_back(RenderSpriteSlot(slot, scale, marking));
+  return sheet;
 }

@@ -6,30 +6,23 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <array>
-#include <cassert>
 #include <cmath>
 
+#include "ArtScale.h"
 #include "BallArt.h"
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-QImage ScaledImage(int scale, QImage::Format format) {
-  assert(scale >= 1);
-  QImage image(SpriteSize * scale, SpriteSize * scale, format);
-  image.setDevicePixelRatio(scale);
-  return image;
-}
-
-QImage BlankSprite(int scale) {
-  QImage image = ScaledImage(scale, QImage::Format_ARGB32_Premultiplied);
+QImage BlankSprite(double scale) {
+  QImage image = ScaledCanvas(SpriteSize, SpriteSize, scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
 
 QImage OnBlack(const QImage& layer) {
-  QImage sprite = ScaledImage(static_cast<int>(layer.devicePixelRatio()), QImage::Format_RGB32);
+  QImage sprite = ScaledCanvas(SpriteSize, SpriteSize, layer.devicePixelRatio(), QImage::Format_RGB32);
   sprite.fill(Qt::black);
   QPainter painter(&sprite);
   painter.drawImage(0, 0, layer);
@@ -47,10 +40,10 @@ QRectF PoseBox(TSpritePose pose) {
   }
 }
 
-QImage BallLayer(int code, const QRectF& box, int scale) {
+QImage BallLayer(int code, const QRectF& box, double scale, TBallMarking marking) {
   QImage layer = BlankSprite(scale);
   QPainter painter(&layer);
-  PaintBall(painter, code, box);
+  PaintBall(painter, code, box, marking);
   return layer;
 }
 
@@ -74,8 +67,8 @@ void PaintCracks(QPainter& painter) {
   }
 }
 
-QImage CrackedLayer(int code, int scale) {
-  QImage layer = BallLayer(code, PoseBox(TSpritePose::Rest), scale);
+QImage CrackedLayer(int code, double scale, TBallMarking marking) {
+  QImage layer = BallLayer(code, PoseBox(TSpritePose::Rest), scale, marking);
   QPainter painter(&layer);
   painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
   painter.fillRect(QRect(0, 0, SpriteSize, SpriteSize), QColor(0, 0, 0, 40));
@@ -84,8 +77,8 @@ QImage CrackedLayer(int code, int scale) {
 }
 
 // Cuts the cracked ball into wedges that shrink, turn and fly apart from a pale flash at the centre.
-QImage ShatteredLayer(int code, int scale) {
-  const QImage whole = CrackedLayer(code, scale);
+QImage ShatteredLayer(int code, double scale, TBallMarking marking) {
+  const QImage whole = CrackedLayer(code, scale, marking);
   QImage layer = BlankSprite(scale);
   QPainter painter(&layer);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -134,16 +127,16 @@ QImage ShatteredLayer(int code, int scale) {
 
 }  // namespace
 
-QImage RenderBallSprite(TSpritePose pose, int code, int scale) {
+QImage RenderBallSprite(TSpritePose pose, int code, double scale, TBallMarking marking) {
   switch (pose) {
-    case TSpritePose::Cracked: return OnBlack(CrackedLayer(code, scale));
-    case TSpritePose::Shattered: return OnBlack(ShatteredLayer(code, scale));
-    default: return OnBlack(BallLayer(code, PoseBox(pose), scale));
+    case TSpritePose::Cracked: return OnBlack(CrackedLayer(code, scale, marking));
+    case TSpritePose::Shattered: return OnBlack(ShatteredLayer(code, scale, marking));
+    default: return OnBlack(BallLayer(code, PoseBox(pose), scale, marking));
   }
 }
 
-QImage RenderPlaceholderSprite(int scale) {
-  QImage image = ScaledImage(scale, QImage::Format_RGB32);
+QImage RenderPlaceholderSprite(double scale) {
+  QImage image = ScaledCanvas(SpriteSize, SpriteSize, scale, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,8 @@
 // Paints the balls with gradients in a unit-sphere coordinate system, so one routine serves every size and squash.
 #include "BallArt.h"
 
+#include "BallSymbols.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -26,13 +28,6 @@ const std::array<QColor, 8> BodyColours = {
     QColor(72, 198, 86),    // green: fresh, fairly light
 };
 
-QColor Mix(const QColor& a, const QColor& b, double t) {
-  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
-                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
-                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t),
-                          static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
 QColor WithAlpha(QColor colour, int alpha) {
   colour.setAlpha(alpha);
   return colour;
@@ -42,10 +37,10 @@ const QRectF UnitCircle(-1, -1, 2, 2);
 
 void PaintShadedBody(QPainter& painter, const QColor& body) {
   QRadialGradient light(QPointF(0, 0), 1.0, QPointF(-0.38, -0.42));
-  light.setColorAt(0.0, Mix(body, Qt::white, 0.55));
+  light.setColorAt(0.0, MixColour(body, Qt::white, 0.55));
   light.setColorAt(0.35, body);
-  light.setColorAt(0.8, Mix(body, Qt::black, 0.45));
-  light.setColorAt(1.0, Mix(body, Qt::black, 0.75));
+  light.setColorAt(0.8, MixColour(body, Qt::black, 0.45));
+  light.setColorAt(1.0, MixColour(body, Qt::black, 0.75));
   painter.setPen(Qt::NoPen);
   painter.setBrush(light);
   painter.drawEllipse(UnitCircle);
@@ -54,7 +49,7 @@ void PaintShadedBody(QPainter& painter, const QColor& body) {
 // A faint light bounced from below, which makes the ball read as round rather than as a disc.
 void PaintRimLight(QPainter& painter, const QColor& body) {
   QRadialGradient bounce(QPointF(0.15, 1.05), 0.8);
-  bounce.setColorAt(0.0, WithAlpha(Mix(body, Qt::white, 0.35), 150));
+  bounce.setColorAt(0.0, WithAlpha(MixColour(body, Qt::white, 0.35), 150));
   bounce.setColorAt(1.0, WithAlpha(body, 0));
   painter.setBrush(bounce);
   painter.drawEllipse(UnitCircle);
@@ -149,6 +144,13 @@ void PaintFuse(QPainter& painter) {
 
 }  // namespace
 
+QColor MixColour(const QColor& a, const QColor& b, double t) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t),
+                          static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+}
+
 void EnterUnitSphere(QPainter& painter, const QRectF& box) {
   painter.translate(box.center());
   painter.scale(box.width() / 2.0, box.height() / 2.0);
@@ -165,7 +167,7 @@ QColor BallColour(int code) {
   return BodyColours[static_cast<std::size_t>(code)];
 }
 
-void PaintBall(QPainter& painter, int code, const QRectF& box) {
+void PaintBall(QPainter& painter, int code, const QRectF& box, TBallMarking marking) {
   assert(code >= 1 && code <= 9);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
@@ -188,6 +190,8 @@ void PaintBall(QPainter& painter, int code, const QRectF& box) {
     const QColor body = BallColour(code);
     PaintShadedBody(painter, body);
     PaintRimLight(painter, body);
+    // Under the gloss, so that the symbol reads as printed on the ball.
+    if (marking == TBallMarking::Symbols) PaintBallSymbol(painter, code);
     PaintGloss(painter);
   }
   painter.restore();

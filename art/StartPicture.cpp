@@ -7,8 +7,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <array>
-#include <cassert>
 
+#include "ArtScale.h"
 #include "BallArt.h"
 
 namespace {
@@ -17,6 +17,7 @@ constexpr int CellSize = 28;
 constexpr int BoardCells = 9;
 constexpr int BoardLeft = (StartPictureWidth - CellSize * BoardCells) / 2;
 constexpr int BoardTop = 118;
+constexpr QColor NightBlue(2, 3, 12);
 
 // A position in mid-game: four reds waiting for a fifth on the diagonal, a blue row, a joker and a bomb.
 constexpr std::array<const char*, BoardCells> Layout = {
@@ -34,7 +35,7 @@ constexpr std::array<const char*, BoardCells> Layout = {
 void PaintBackdrop(QPainter& painter) {
   QLinearGradient sky(QPointF(0, 0), QPointF(0, StartPictureHeight));
   sky.setColorAt(0.0, QColor(16, 22, 58));
-  sky.setColorAt(1.0, QColor(2, 3, 12));
+  sky.setColorAt(1.0, NightBlue);
   painter.fillRect(QRect(0, 0, StartPictureWidth, StartPictureHeight), sky);
   QRadialGradient glow(QPointF(StartPictureWidth / 2.0, 60), 230);
   glow.setColorAt(0.0, QColor(90, 110, 220, 90));
@@ -105,11 +106,12 @@ void PaintInvitation(QPainter& painter) {
 
 }  // namespace
 
-QImage RenderStartPicture(int scale) {
-  assert(scale >= 1);
+QImage RenderStartPicture(double scale) {
   // Painted in picture units on an image of that pixel ratio, so every scale shows the same layout.
-  QImage image(StartPictureWidth * scale, StartPictureHeight * scale, QImage::Format_RGB32);
-  image.setDevicePixelRatio(scale);
+  QImage image = ScaledCanvas(StartPictureWidth, StartPictureHeight, scale, QImage::Format_RGB32);
+  // A height rounded up to a whole pixel leaves a sliver below the backdrop: it takes the backdrop's
+  // darkest blue.
+  image.fill(NightBlue);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
