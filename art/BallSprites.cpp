@@ -10,10 +10,13 @@
 
 #include "ArtScale.h"
 #include "BallArt.h"
+#include "BallSymbols.h"
 
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
+// In cell units: the whole symbol over the shattered ball's flash is a little smaller than the flash.
+constexpr double ShatteredSymbolRadius = 9;
 
 QImage BlankSprite(double scale) {
   QImage image = ScaledCanvas(SpriteSize, SpriteSize, scale, QImage::Format_ARGB32_Premultiplied);
@@ -121,6 +124,12 @@ QImage ShatteredLayer(int code, double scale, TBallMarking marking) {
   for (std::size_t i = 0; i < Specks.size(); ++i) {
     painter.setBrush(i % 2 == 0 ? QColor(255, 255, 255, 220) : glitter);
     painter.drawEllipse(Specks[i], 0.9, 0.9);
+  }
+  // The symbol stays whole in the heart of the flash, so the colour that vanished can still be told.
+  if (marking == TBallMarking::Symbols && code <= 7) {
+    painter.translate(centre);
+    painter.scale(ShatteredSymbolRadius, ShatteredSymbolRadius);
+    PaintBallSymbol(painter, code);
   }
   return layer;
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <array>
+#include <QTransform>
 #include <cassert>
 #include <cmath>
 
@@ -15,57 +15,51 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
+// The shapes are built in hundredths of the sphere's radius and scaled down at the end: the set operations
+// flatten curves to a fixed tolerance, too coarse for a unit circle.
+constexpr double Hundredth = 0.01;
+
 QPainterPath Disc(double x, double y, double radius) {
   QPainterPath disc;
   disc.addEllipse(QPointF(x, y), radius, radius);
   return disc;
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> corners) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(corners));
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath Ring() { return Disc(0, 0, 0.5).subtracted(Disc(0, 0, 0.26)); }
-
-QPainterPath Triangle() {
-  QPolygonF corners;
-  for (int i = 0; i < 3; ++i) {
-    const double angle = -Pi / 2 + i * 2 * Pi / 3;
-    corners << QPointF(0.62 * std::cos(angle), 0.1 + 0.62 * std::sin(angle));
-  }
+QPainterPath Polygon(const QPolygonF& corners) {
   QPainterPath path;
   path.addPolygon(corners);
   path.closeSubpath();
   return path;
 }
 
-QPainterPath Square() {
-  QPainterPath path;
-  path.addRect(QRectF(-0.37, -0.37, 0.74, 0.74));
-  return path;
+QPainterPath Ring() { return Disc(0, 0, 50).subtracted(Disc(0, 0, 26)); }
+
+QPainterPath Triangle() {
+  QPolygonF corners;
+  for (int i = 0; i < 3; ++i) {
+    const double angle = -Pi / 2 + i * 2 * Pi / 3;
+    corners << QPointF(62 * std::cos(angle), 10 + 62 * std::sin(angle));
+  }
+  return Polygon(corners);
 }
 
-QPainterPath Diamond() { return Polygon({{0, -0.58}, {0.5, 0}, {0, 0.58}, {-0.5, 0}}); }
+QPainterPath Square() { return Polygon(QPolygonF(QRectF(-37, -37, 74, 74))); }
+
+QPainterPath Diamond() { return Polygon({{0, -64}, {40, 0}, {0, 64}, {-40, 0}}); }
 
 QPainterPath Cross() {
-  QPainterPath path;
-  path.addRect(QRectF(-0.16, -0.54, 0.32, 1.08));
-  path.addRect(QRectF(-0.54, -0.16, 1.08, 0.32));
-  return path.simplified();
+  constexpr double Arm = 16, Reach = 54;
+  return Polygon({{-Arm, -Reach}, {Arm, -Reach}, {Arm, -Arm}, {Reach, -Arm}, {Reach, Arm}, {Arm, Arm},
+                  {Arm, Reach}, {-Arm, Reach}, {-Arm, Arm}, {-Reach, Arm}, {-Reach, -Arm}, {-Arm, -Arm}});
 }
 
 QPainterPath Heart() {
-  return Disc(-0.23, -0.15, 0.27)
-      .united(Disc(0.23, -0.15, 0.27))
-      .united(Polygon({{-0.475, -0.04}, {0.475, -0.04}, {0, 0.52}}));
+  return Disc(-26, -14, 28).united(Disc(26, -14, 28)).united(Polygon({{-52, -2}, {52, -2}, {0, 50}}));
 }
 
-QPainterPath Crescent() { return Disc(-0.05, 0, 0.54).subtracted(Disc(0.2, -0.14, 0.43)); }
+QPainterPath Crescent() { return Disc(-5, 0, 54).subtracted(Disc(20, -14, 43)); }
 
-QPainterPath Shape(int code) {
+QPainterPath HundredthsShape(int code) {
   switch (code) {
     case 1: return Ring();
     case 2: return Triangle();
@@ -76,6 +70,8 @@ QPainterPath Shape(int code) {
     default: return Crescent();
   }
 }
+
+QPainterPath Shape(int code) { return QTransform::fromScale(Hundredth, Hundredth).map(HundredthsShape(code)); }
 
 }  // namespace
 

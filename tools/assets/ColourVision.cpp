@@ -195,14 +195,18 @@ TShapeCheck CheckShapes(TColourVision vision, double scale) {
     }
     for (std::size_t a = 1; a <= 7; ++a)
       for (std::size_t b = a + 1; b <= 7; ++b) {
-        int differing = 0;
-        for (std::size_t i = 0; i < masks[a].size(); ++i) differing += masks[a][i] != masks[b][i] ? 1 : 0;
-        const double share =
-            static_cast<double>(differing) / std::max(BallArea(frame.Plain[a]), BallArea(frame.Plain[b]));
-        if (share < check.LeastMaskDifference) {
-          check.LeastMaskDifference = share;
-          check.LeastPair = frame.Name + " " + Pair(static_cast<int>(a), static_cast<int>(b));
+        int differing = 0, covered = 0;
+        for (std::size_t i = 0; i < masks[a].size(); ++i) {
+          differing += masks[a][i] != masks[b][i] ? 1 : 0;
+          covered += masks[a][i] || masks[b][i] ? 1 : 0;
         }
+        const double distance = static_cast<double>(differing) / std::max(covered, 1);
+        if (distance < check.LeastShapeDistance) {
+          check.LeastShapeDistance = distance;
+          check.LeastShapePair = frame.Name + " " + Pair(static_cast<int>(a), static_cast<int>(b));
+        }
+        const int ball = std::max(BallArea(frame.Plain[a]), BallArea(frame.Plain[b]));
+        check.LeastBallShare = std::min(check.LeastBallShare, static_cast<double>(differing) / ball);
       }
   }
 
@@ -220,13 +224,16 @@ TShapeCheck CheckShapes(TColourVision vision, double scale) {
 }
 
 std::string ColourVisionTable(double scale) {
-  std::string table = "vision         least shape difference   smallest symbol   least colour difference (no symbols)\n";
+  std::string table =
+      "vision        shapes differ on, at least       smallest   colours differ by,\n"
+      "              of the marks     of the ball     symbol     without symbols\n";
   for (TColourVision vision : ColourVisions) {
     const TShapeCheck check = CheckShapes(vision, scale);
     char line[200];
-    std::snprintf(line, sizeof line, "%-14s %5.1f %% (%-12s)    %5.1f %%           dE2000 %5.1f (%s)\n",
-                  ColourVisionName(vision), 100 * check.LeastMaskDifference, check.LeastPair.c_str(),
-                  100 * check.LeastSymbolArea, check.LeastBodyDelta, check.LeastBodyPair.c_str());
+    std::snprintf(line, sizeof line, "%-13s %5.1f %% %-10s %5.1f %%         %5.1f %%    dE2000 %4.1f (%s)\n",
+                  ColourVisionName(vision), 100 * check.LeastShapeDistance, check.LeastShapePair.c_str(),
+                  100 * check.LeastBallShare, 100 * check.LeastSymbolArea, check.LeastBodyDelta,
+                  check.LeastBodyPair.c_str());
     table += line;
   }
   return table;

@@ -25,14 +25,15 @@ double DeltaE2000(const TLab& first, const TLab& second);
 double DeltaE2000(QRgb first, QRgb second);
 
 // The symbol check over every ball frame of the seven colours at a scale, for one vision. A frame's
-// symbol mask holds the pixels where the symbol sprite, as the dichromat sees it, differs from the plain
-// sprite by more than a just-clear difference: the shape as seen, whatever its colour. Two colours are told
-// apart by shape when their masks differ on a large share of the ball's area.
+// symbol mask holds the pixels where the symbol sprite, as the dichromat sees it, differs clearly from the
+// plain sprite: the shape as seen, whatever its colour. Two colours are told apart by shape when their masks
+// differ on a large share of the pixels either covers, and on a fair share of the ball.
 struct TShapeCheck {
-  double LeastMaskDifference = 1.0;  // over all pairs and frames, as a share of the ball's area
-  std::string LeastPair;             // e.g. "jump2 3/7"
-  double LeastSymbolArea = 1.0;      // the smallest mask, as a share of its ball's area
-  double LeastBodyDelta = 0;         // CIEDE2000 between the plainest bodies, symbols off
+  double LeastShapeDistance = 1.0;   // differing mask pixels over those of either mask, least pair and frame
+  std::string LeastShapePair;        // e.g. "jump2 3/7"
+  double LeastBallShare = 1.0;       // differing mask pixels over the ball's area, least pair and frame
+  double LeastSymbolArea = 1.0;      // the smallest mask over its ball's area
+  double LeastBodyDelta = 0;         // CIEDE2000 between the closest two body colours, symbols off
   std::string LeastBodyPair;         // e.g. "2/3"
 };
 TShapeCheck CheckShapes(TColourVision vision, double scale);

@@ -6,6 +6,9 @@
 //   appicons <folder>         the desktop icon as brindlow-<size>.png for each bitmap size, and brindlow.svg
 //   sounds <folder>           the effects and songs, each under its bank name
 //   bank <folder> <file>      packs the sounds of <folder> into the sound bank
+//   sheets <folder>           contact sheets for looking at the art: every sprite at 1, 2 and 3 times the size,
+//                             plain and with symbols, and the start picture at 1.5 and 3 times
+//   vision                    prints how well the symbols tell the colours apart to colour-blind eyes
 // The scale (1 unless given) multiplies the pictures' pixel size for screens of higher density.
 #include <QGuiApplication>
 #include <cstdlib>
@@ -18,6 +21,8 @@
 #include "AppIcon.h"
 #include "BankPacker.h"
 #include "BmpFile.h"
+#include "ColourVision.h"
+#include "ContactSheet.h"
 #include "Composer.h"
 #include "Effects.h"
 #include "IconArt.h"
@@ -73,6 +78,16 @@ void WriteAppIcons(const std::string& folder) {
   WriteFileBytes(folder + "/brindlow.svg", TBytes(svg.begin(), svg.end()));
 }
 
+void WriteContactSheets(const std::string& folder) {
+  for (const int scale : {1, 2, 3}) {
+    const std::string stem = folder + "/sprites-" + std::to_string(scale) + "x";
+    SavePng(SpriteContactSheet(scale, TBallMarking::Plain), stem + ".png");
+    SavePng(SpriteContactSheet(scale, TBallMarking::Symbols), stem + "-symbols.png");
+  }
+  SavePng(RenderStartPicture(1.5), folder + "/start-1.5x.png");
+  SavePng(RenderStartPicture(3), folder + "/start-3x.png");
+}
+
 void WriteSounds(const std::string& folder) {
   for (const TEffect& effect : Effects()) WriteFileBytes(folder + "/" + effect.BankName, effect.Render());
   for (const TSongStyle& song : SongStyles()) WriteFileBytes(folder + "/" + song.BankName, ComposeSong(song));
@@ -85,8 +100,8 @@ void WriteBank(const std::string& folder, const std::string& file) {
 }
 
 int Usage() {
-  std::cerr << "usage: brindlow-make-assets sprites|picture|icons <output> [scale] | appicons|sounds <output>"
-               " | bank <sounds folder> <file>\n";
+  std::cerr << "usage: brindlow-make-assets sprites|picture|icons <output> [scale] | appicons|sounds|sheets <output>"
+               " | bank <sounds folder> <file> | vision\n";
   return 2;
 }
 
@@ -103,6 +118,10 @@ int main(int argc, char** argv) {
   // Painting text needs the font database, which lives in the GUI application; no window is ever opened.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication application(argc, argv);
+  if (argc == 2 && std::string(argv[1]) == "vision") {
+    std::cout << ColourVisionTable(1);
+    return 0;
+  }
   if (argc < 3) return Usage();
   const std::string kind = argv[1];
   const std::string output = argv[2];
@@ -115,6 +134,7 @@ int main(int argc, char** argv) {
     else if (kind == "icons") WriteIcons(output, scale);
     else if (kind == "appicons") WriteAppIcons(output);
     else if (kind == "sounds") WriteSounds(output);
+    else if (kind == "sheets") WriteContactSheets(output);
     else if (kind == "bank" && argc == 4) WriteBank(output, argv[3]);
     else return Usage();
   } catch (const std::exception& error) {
