@@ -40,6 +40,11 @@ std::vector<TSpriteSlot> SpriteSlots() {
   return catalog;
 }
 
+int SpriteSlotIndex(int set, int frame, int code) {
+  assert(set >= 0 && set < static_cast<int>(Sets.size()) && frame >= 1 && frame <= 2 && code >= 0 && code <= 9);
+  return 20 * set + 10 * (frame - 1) + code;
+}
+
 QImage RenderSpriteSlot(const TSpriteSlot& slot, double scale, TBallMarking marking) {
   switch (slot.Kind) {
     case TSpriteKind::Empty: return {};

@@ -22,6 +22,9 @@ inline constexpr int SpriteSlotCount = 80;
 // 20 × set + 10 × (frame − 1) + code, the sets in the order normal, make, jump, destroy.
 std::vector<TSpriteSlot> SpriteSlots();
 
+// The position in SpriteSlots of a set (0 normal, 1 make, 2 jump, 3 destroy), frame (1, 2) and code (0..9).
+int SpriteSlotIndex(int set, int frame, int code);
+
 // The slot's picture at the scale (IsArtScale): ScaledLength(36, scale) pixels a side with the scale as its
 // pixel ratio, or a null image for an empty slot. Placeholders are grey whatever the marking.
 QImage RenderSpriteSlot(const TSpriteSlot& slot, double scale, TBallMarking marking);

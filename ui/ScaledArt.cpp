@@ -1,0 +1,49 @@
+// Takes the classic sizes from the resources and paints the others through the art library.
+#include "ScaledArt.h"
+
+#include <cassert>
+
+#include "ArtScale.h"
+#include "AssetNames.h"
+#include "JpegLoader.h"
+#include "SpriteCatalog.h"
+#include "StartPicture.h"
+
+namespace {
+
+// The resources hold the plain pictures at these pixel scales only.
+bool BuiltIn(double scale) { return scale == 1 || scale == 2; }
+
+QPixmap AtRatio(QPixmap picture, double ratio) {
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
+}  // namespace
+
+double PixelScale(const TArtSize& size) {
+  const double scale = size.Zoom * size.DevicePixelRatio;
+  assert(IsArtScale(scale));
+  return scale;
+}
+
+std::vector<QPixmap> SpritePicturesAt(const TArtSize& size) {
+  const double scale = PixelScale(size);
+  std::vector<QPixmap> pictures;
+  if (!size.Symbols && BuiltIn(scale)) {
+    for (const TSpriteSlot& slot : SpriteSlots())
+      pictures.push_back(AtRatio(QPixmap(SpriteResourcePath(QString::fromStdString(slot.Name), static_cast<int>(scale))),
+                                 size.DevicePixelRatio));
+    return pictures;
+  }
+  for (const QImage& image : RenderSpriteSheet(scale, size.Symbols ? TBallMarking::Symbols : TBallMarking::Plain))
+    pictures.push_back(AtRatio(QPixmap::fromImage(image), size.DevicePixelRatio));
+  return pictures;
+}
+
+QPixmap StartPictureAt(const TArtSize& size) {
+  const double scale = PixelScale(size);
+  const QImage picture =
+      BuiltIn(scale) ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale))) : RenderStartPicture(scale);
+  return AtRatio(QPixmap::fromImage(picture), size.DevicePixelRatio);
+}
