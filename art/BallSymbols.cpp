@@ -1,4 +1,4 @@
-// Symbol outlines in unit-sphere coordinates, kept within 0.6 of the centre so that they stay on the lit
+// Symbol outlines in unit-sphere coordinates, kept within 0.7 of the centre so that they stay on the lit
 // face of the ball in every pose and follow its squash and stretch.
 #include "BallSymbols.h"
 

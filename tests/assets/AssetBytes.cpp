@@ -2,10 +2,18 @@
 #include "AssetBytes.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "brindlow-test-assets";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QGuiApplication(argc, argv);
+}
 
 QByteArray ReadResource(const QString& path) {
   QFile file(path);

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// Image plugins and the font database need a GUI application object; made once, on first need.
+void EnsureApplication();
+
 QByteArray ReadResource(const QString& path);
 QByteArray ReadWholeFile(const std::string& path);
 

@@ -1,8 +1,8 @@
 // The colour-vision simulation and colour difference, and the symbols' shapes as dichromats see them.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 #include <iostream>
 
+#include "AssetBytes.h"
 #include "ColourVision.h"
 
 TEST(ColourDifference, Ciede2000MatchesPublishedPairs) {
@@ -34,10 +34,7 @@ TEST(ColourVision, GreysStayAndEachDeficiencyMergesItsOwnColours) {
 }
 
 TEST(ColourVision, EveryPairOfTheSevenIsToldApartByShapeInEveryFrame) {
-  static int argc = 1;
-  static char name[] = "brindlow-test-assets";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QGuiApplication(argc, argv);
+  EnsureApplication();
   for (const double scale : {1.0, 2.5}) {
     for (TColourVision vision : ColourVisions) {
       SCOPED_TRACE(std::string(ColourVisionName(vision)) + " at " + std::to_string(scale));

@@ -1,6 +1,5 @@
 // The pictures for screens of twice the density: their formats and sizes, and that each is the plain
 // picture painted afresh with finer pixels rather than moved, cropped or merely enlarged.
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -57,14 +56,6 @@ double DetailedBlockShare(const QImage& image) {
       if (!alike) ++detailed;
     }
   return blocks == 0 ? 0.0 : static_cast<double>(detailed) / blocks;
-}
-
-// Image plugins need an application object.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "brindlow-test-assets";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QGuiApplication(argc, argv);
 }
 
 }  // namespace

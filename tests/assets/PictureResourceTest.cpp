@@ -1,5 +1,4 @@
 // The start picture's JPEG stream and the taskbar icon frames in the resources.
-#include <QGuiApplication>
 #include <QImage>
 #include <csetjmp>
 #include <cstdio>
@@ -64,14 +63,6 @@ bool DecodeWithLibjpeg(const QByteArray& jpeg, int& width, int& height, int& com
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return true;
-}
-
-// Image plugins (the icon reader) need an application object.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "brindlow-test-assets";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QGuiApplication(argc, argv);
 }
 
 }  // namespace

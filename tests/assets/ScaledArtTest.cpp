@@ -1,6 +1,5 @@
 // The art at every pixel scale: its sizes, that the classic sizes are the built-in pictures, that larger
 // sizes are painted afresh rather than enlarged, and the symbols on exactly the seven colours' frames.
-#include <QGuiApplication>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -14,14 +13,6 @@ namespace {
 
 // Every pixel scale the window asks for: the zoom steps at device pixel ratios 1 and 2.
 constexpr double Scales[] = {1, 1.25, 1.5, 2, 2.5, 3, 4, 5, 6};
-
-// Text needs the font database, which lives in the GUI application.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "brindlow-test-assets";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QGuiApplication(argc, argv);
-}
 
 const std::vector<TSpriteSlot>& Catalog() {
   static const std::vector<TSpriteSlot> catalog = SpriteSlots();
