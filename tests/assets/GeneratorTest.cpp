@@ -163,7 +163,7 @@ TEST(Generators, ContactSheetsHoldEverySpriteAndTheStartPicture) {
       Generate("sheets", fs::temp_directory_path() / ("brindlow-sheets-" + std::to_string(::getpid())));
   int sheets = 0;
   for (const auto& entry : fs::directory_iterator(root)) sheets += entry.path().extension() == ".png" ? 1 : 0;
-  EXPECT_EQ(sheets, 8);
+  EXPECT_EQ(sheets, 11);
   // Ten sprites of 108 pixels a row after the row names, eight rows, six pixels between them.
   EXPECT_EQ(QImage(QString::fromStdString((root / "sprites-3x-symbols.png").string())).size(), QSize(1236, 918));
   EXPECT_EQ(QImage(QString::fromStdString((root / "start-3x.png").string())).size(), QSize(1380, 1338));

@@ -66,15 +66,6 @@ struct TFrame {
   std::array<QImage, 8> Symbols;
 };
 
-QImage Simulated(const QImage& sprite, TColourVision vision) {
-  QImage seen = sprite.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < seen.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(seen.scanLine(y));
-    for (int x = 0; x < seen.width(); ++x) line[x] = SimulateColourVision(line[x], vision);
-  }
-  return seen;
-}
-
 std::vector<bool> SymbolMask(const QImage& plain, const QImage& symbols) {
   std::vector<bool> mask;
   for (int y = 0; y < plain.height(); ++y)
@@ -121,6 +112,15 @@ QRgb SimulateColourVision(QRgb colour, TColourVision vision) {
   for (std::size_t row = 0; row < 3; ++row)
     out[row] = FromLinear(m[row][0] * linear[0] + m[row][1] * linear[1] + m[row][2] * linear[2]);
   return qRgb(out[0], out[1], out[2]);
+}
+
+QImage SimulateColourVision(const QImage& picture, TColourVision vision) {
+  QImage seen = picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < seen.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(seen.scanLine(y));
+    for (int x = 0; x < seen.width(); ++x) line[x] = SimulateColourVision(line[x], vision);
+  }
+  return seen;
 }
 
 TLab SrgbToLab(QRgb colour) {
@@ -180,8 +180,8 @@ TShapeCheck CheckShapes(TColourVision vision, double scale) {
     const std::string frame = slot.Name.substr(0, slot.Name.size() - 1);
     if (frames.empty() || frames.back().Name != frame) frames.push_back({frame, {}, {}});
     const auto code = static_cast<std::size_t>(slot.Code);
-    frames.back().Plain[code] = Simulated(RenderSpriteSlot(slot, scale, TBallMarking::Plain), vision);
-    frames.back().Symbols[code] = Simulated(RenderSpriteSlot(slot, scale, TBallMarking::Symbols), vision);
+    frames.back().Plain[code] = SimulateColourVision(RenderSpriteSlot(slot, scale, TBallMarking::Plain), vision);
+    frames.back().Symbols[code] = SimulateColourVision(RenderSpriteSlot(slot, scale, TBallMarking::Symbols), vision);
   }
 
   TShapeCheck check;

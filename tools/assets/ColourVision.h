@@ -15,6 +15,8 @@ const char* ColourVisionName(TColourVision vision);
 
 // The colour as a dichromat sees it: the simulation matrix applied in linear RGB, back in sRGB.
 QRgb SimulateColourVision(QRgb colour, TColourVision vision);
+// The same for every pixel of a picture, which comes back opaque.
+QImage SimulateColourVision(const QImage& picture, TColourVision vision);
 
 // CIEDE2000 colour difference between two CIELAB colours, and between two sRGB colours (D65).
 struct TLab {

@@ -7,7 +7,8 @@
 //   sounds <folder>           the effects and songs, each under its bank name
 //   bank <folder> <file>      packs the sounds of <folder> into the sound bank
 //   sheets <folder>           contact sheets for looking at the art: every sprite at 1, 2 and 3 times the size,
-//                             plain and with symbols, and the start picture at 1.5 and 3 times
+//                             plain and with symbols, at 2 with symbols as each kind of colour blindness sees
+//                             them, and the start picture at 1.5 and 3 times
 //   vision                    prints how well the symbols tell the colours apart to colour-blind eyes
 // The scale (1 unless given) multiplies the pictures' pixel size for screens of higher density.
 #include <QGuiApplication>
@@ -84,6 +85,9 @@ void WriteContactSheets(const std::string& folder) {
     SavePng(SpriteContactSheet(scale, TBallMarking::Plain), stem + ".png");
     SavePng(SpriteContactSheet(scale, TBallMarking::Symbols), stem + "-symbols.png");
   }
+  const QImage marked = SpriteContactSheet(2, TBallMarking::Symbols);
+  for (TColourVision vision : ColourVisions)
+    SavePng(SimulateColourVision(marked, vision), folder + "/sprites-2x-symbols-" + ColourVisionName(vision) + ".png");
   SavePng(RenderStartPicture(1.5), folder + "/start-1.5x.png");
   SavePng(RenderStartPicture(3), folder + "/start-3x.png");
 }
