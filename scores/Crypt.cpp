@@ -65,12 +65,6 @@ std::vector<std::uint8_t> UnscrambleBytes(std::span<const std::uint8_t> scramble
   return plain;
 }
 
-std::string ScrambleWorkFilePath(const std::string& path) {
-  const std::string folder = FolderOf(path);
-  if (folder.empty()) return ScrambleWorkFileName;
-  return (folder == "/" ? folder : folder + "/") + ScrambleWorkFileName;
-}
-
 namespace {
 
 // Overwrites a file that has just been replaced with zeros, in place, so that no copy of the old
@@ -106,7 +100,7 @@ void TransformFile(const std::string& path, TScrambler::TDirection direction) {
     if (source->Read(std::span(block).first(2)) < 2) throw EInOutError("read", path, "shorter than the key bytes");
   }
 
-  ReplaceFile(path, ScrambleWorkFilePath(path), [&](TFile& work) {
+  ReplaceFile(path, WorkFilePath(path), [&](TFile& work) {
     if (direction == TScrambler::TDirection::Scramble) work.Write(std::array{sums.SumA, sums.SumB});
     TScrambler scrambler(direction);
     for (;;) {
@@ -128,5 +122,5 @@ void UnscrambleFile(const std::string& path) { TransformFile(path, TScrambler::T
 
 void WriteScrambledFile(const std::string& path, std::span<const std::uint8_t> plain) {
   const std::vector<std::uint8_t> scrambled = ScrambleBytes(plain);
-  ReplaceFile(path, ScrambleWorkFilePath(path), [&](TFile& work) { work.Write(scrambled); });
+  ReplaceFile(path, WorkFilePath(path), [&](TFile& work) { work.Write(scrambled); });
 }

@@ -136,9 +136,9 @@ TEST_F(Scrambler, ExistingWorkFileIsOverwritten) {
 }
 
 TEST_F(Scrambler, WorkFileLiesBesideTheFile) {
-  EXPECT_EQ(ScrambleWorkFilePath("/games/b/Score.dat"), "/games/b/$$$$$.$$");
-  EXPECT_EQ(ScrambleWorkFilePath("/Score.dat"), "/$$$$$.$$");
-  EXPECT_EQ(ScrambleWorkFilePath("Score.dat"), "$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("/games/b/Score.dat"), "/games/b/$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("/Score.dat"), "/$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("Score.dat"), "$$$$$.$$");
 }
 
 TEST_F(Scrambler, ReadOnlyFileIsStillTransformed) {
