@@ -84,12 +84,13 @@ void WipeReplaced(TFile& replaced, bool writable) {
 }
 
 void TransformFile(const std::string& path, TScrambler::TDirection direction) {
-  // Read-write only for the wipe; a read-only file is still transformed, just not wiped.
+  // Read-write only for the wipe; a read-only file is still transformed, just not wiped, and so is
+  // a link, whose target is not ours to overwrite.
   int error = 0;
-  std::optional<TFile> source = TFile::TryOpen(path, O_RDWR, error);
+  std::optional<TFile> source = TFile::TryOpen(path, O_RDWR | O_NOFOLLOW, error);
   const bool writable = source.has_value();
   if (!writable) {
-    if (error != EACCES && error != EPERM && error != EROFS) RaiseInOutError("open", path, error);
+    if (error != EACCES && error != EPERM && error != EROFS && error != ELOOP) RaiseInOutError("open", path, error);
     source.emplace(TFile::Open(path, O_RDONLY));
   }
 

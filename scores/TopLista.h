@@ -11,9 +11,9 @@
 
 #include "GameVariables.h"
 #include "Random.h"
-#include "SetAside.h"
 #include "ScoreDialogs.h"
 #include "ScoreNames.h"
+#include "SetAside.h"
 
 inline constexpr const char* ScoreFileName = "Score.dat";
 // Where the first damaged Score.dat is kept (later ones follow as Score.dat.bad.1 on), so that

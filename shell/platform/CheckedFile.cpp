@@ -165,7 +165,8 @@ void ReplaceFile(const std::string& path, const std::string& workPath,
     fill(work);
     work.Sync();
     work.Close();
-    if (::rename(workPath.c_str(), path.c_str()) != 0) RaiseInOutError("rename", workPath, errno);
+    // Named after the file it was to replace, which is what the player knows and can mend.
+    if (::rename(workPath.c_str(), path.c_str()) != 0) RaiseInOutError("rename", path, errno);
   } catch (...) {
     DeleteFileQuietly(workPath);
     throw;

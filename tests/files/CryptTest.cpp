@@ -108,6 +108,15 @@ TEST_F(Scrambler, ReplacedContentIsOverwrittenWithZeros) {
   EXPECT_EQ(ReadBytes(Path), ScrambledByFormula(plain));
 }
 
+TEST_F(Scrambler, ALinkIsReplacedAndItsTargetNeverWiped) {
+  const TBytes plain = CountingBytes(100, 2);
+  WriteBytes(Folder / "target", plain);
+  ASSERT_EQ(::symlink((Folder / "target").c_str(), Path.c_str()), 0);
+  ScrambleFile(Path);
+  EXPECT_EQ(ReadBytes(Folder / "target"), plain);
+  EXPECT_EQ(ReadBytes(Path), ScrambledByFormula(plain));
+}
+
 TEST_F(Scrambler, MissingFileIsAClearErrorAndLeavesNoWorkFile) {
   try {
     ScrambleFile(Path);
