@@ -135,36 +135,6 @@ TEST(ReplaceFile, FolderInThePlaceOfTheFileIsAClearError) {
   EXPECT_FALSE(Exists(folder / "work"));
 }
 
-// Links that someone else left where the game writes: neither target may change.
-TEST(ReplaceFile, NeverWritesThroughALinkAtTheWorkFileOrAtTheFile) {
-  TTestFolder folder;
-  WriteBytes(folder / "victim", {7, 7, 7});
-  ASSERT_EQ(::symlink((folder / "victim").c_str(), (folder / WorkFileName).c_str()), 0);
-  ReplaceFile(folder / "data", WorkFilePath(folder / "data"), [](TFile& work) { work.Write(TBytes{1, 2}); });
-  EXPECT_EQ(ReadBytes(folder / "victim"), (TBytes{7, 7, 7}));
-  EXPECT_EQ(ReadBytes(folder / "data"), (TBytes{1, 2}));
-  EXPECT_FALSE(Exists(folder / WorkFileName));
-
-  ASSERT_EQ(::unlink((folder / "data").c_str()), 0);
-  ASSERT_EQ(::symlink((folder / "victim").c_str(), (folder / "data").c_str()), 0);
-  ReplaceFile(folder / "data", WorkFilePath(folder / "data"), [](TFile& work) { work.Write(TBytes{3}); });
-  EXPECT_EQ(ReadBytes(folder / "victim"), (TBytes{7, 7, 7}));
-  struct stat status {};
-  ASSERT_EQ(::lstat((folder / "data").c_str(), &status), 0);
-  EXPECT_TRUE(S_ISREG(status.st_mode)) << "the link is replaced by the file";
-  EXPECT_EQ(ReadBytes(folder / "data"), (TBytes{3}));
-}
-
-TEST(ReplaceFile, AStaleWorkFileIsRemovedButAFolderThereIsLeft) {
-  TTestFolder folder;
-  WriteBytes(folder / WorkFileName, {1, 2, 3});
-  RemoveStaleWorkFile(folder.Path());
-  EXPECT_FALSE(Exists(folder / WorkFileName));
-  ASSERT_EQ(::mkdir((folder / WorkFileName).c_str(), 0700), 0);
-  RemoveStaleWorkFile(folder.Path());
-  EXPECT_TRUE(Exists(folder / WorkFileName));
-}
-
 TEST(SetAside, KeepsEarlierBackupsAndGivesWayOnlyAtTheBound) {
   TTestFolder folder;
   const std::string path = folder / "data";
