@@ -37,8 +37,9 @@ struct TGame::TRun {
     }
     Code = code;
     Cells[Length] = cell;
-    TrailingJoker = false;
-    JokerCount = 0;
+    // A run that begins with a joker is a run of jokers until a colour joins it.
+    TrailingJoker = code == JokerBall;
+    JokerCount = TrailingJoker ? 1 : 0;
   }
 
   bool Complete() const { return Length >= ShortestRun && Code != EmptyCell; }
@@ -62,12 +63,12 @@ void TGame::ScanLine(int step, const TRed& backward, const TRed& forward, bool d
 
   TRun run;
   run.Begin(cell, Board[cell], step);
-  run.TrailingJoker = run.Code == JokerBall;
-  run.JokerCount = run.TrailingJoker ? 1 : 0;
   while (!atEnd(cell)) {
     cell += step;
     const BallCode code = Board[cell];
-    if (code == run.Code || code == JokerBall) {
+    // Jokers after an empty cell begin a run of their own, as at the start of the line; taken
+    // into the empty run they could never vanish.
+    if (code == run.Code || (code == JokerBall && run.Code != EmptyCell)) {
       if (code == JokerBall) {
         ++run.JokerCount;
         run.TrailingJoker = true;

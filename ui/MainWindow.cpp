@@ -59,7 +59,11 @@ void TfrmLines::FormCreate() {
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
-  RunReportingErrors([this] { LoadSettings(Services.DataDirectory); });
+  // A data file that had to be set aside is said once, each in a warning box of its own.
+  const auto warnSetAside = [this](const std::string& message) {
+    Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(message));
+  };
+  RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
@@ -92,7 +96,7 @@ void TfrmLines::FormCreate() {
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
-  RunReportingErrors([this] { LoadScores(Services.DataDirectory, ProgramRandom()); });
+  RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {

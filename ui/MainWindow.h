@@ -33,7 +33,7 @@ struct TLinesServices {
   std::string BankDirectory;  // holds Sound.dat
   std::string DataDirectory;  // holds Balls.cfg and Score.dat
   ISoundLayer* Sound = nullptr;  // lives as long as the window
-  // Start-up's one warning ("Sound file is missing!"); a modal box unless replaced.
+  // Start-up's warnings ("Sound file is missing!", a data file set aside); a modal box unless replaced.
   TWarn Warn;
 };
 
