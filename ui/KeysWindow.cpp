@@ -10,6 +10,8 @@ TfrmKeys::TfrmKeys(QWidget* owner, const TKeyRows& rows)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmKeys"));
   setWindowTitle(QStringLiteral("Keys"));
+  // A window of its own does not inherit its owner's font by itself.
+  setFont(owner->font());
   auto* table = new QGridLayout;
   table->setHorizontalSpacing(16);
   QFont keyFont = font();

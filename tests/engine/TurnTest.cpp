@@ -267,27 +267,3 @@ TEST(Hold, ABallSelectedWhileNewBallsGrowIsDroppedWhenTheirLineTakesIt) {
   test.Game.PanelClick(empty);
   EXPECT_FALSE(test.Game.TimerEnabled(TAnimationTimer::Move)) << "no move starts from an empty selection";
 }
-
-TEST(Turn, LettingGoOfABallRestsItAndIsRefusedWhereAClickWouldBe) {
-  TTestGame test;
-  test.Load(Sparse, {3, 4, 5});
-  test.Game.PanelClick(41);
-  test.Host.RunFor(100);
-  test.Game.DeselectBall();
-  EXPECT_EQ(test.Fields().SelectedCell, 0);
-  EXPECT_FALSE(test.Game.TimerEnabled(TAnimationTimer::Jump));
-  EXPECT_EQ(test.Host.Pictures[41], (THeadlessHost::TPicture{false, TSpriteSet::Normal, 1, 1}));
-  // With nothing selected, a click on an empty cell moves nothing.
-  test.Game.PanelClick(42);
-  EXPECT_FALSE(test.Game.TimerEnabled(TAnimationTimer::Move));
-
-  // A ball selected while new balls grow stays selected until the turn has ended.
-  TTestGame second;
-  second.Load(Sparse, {3, 4, 5});
-  second.Host.At(second.Host.Now() + DuringFirstNewBall, [&] { second.Game.PanelClick(45); });
-  second.Host.At(second.Host.Now() + DuringFirstNewBall + 5, [&] { second.Game.DeselectBall(); });
-  second.Move(41, 42);
-  EXPECT_EQ(second.Fields().SelectedCell, 45);
-  second.Game.DeselectBall();
-  EXPECT_EQ(second.Fields().SelectedCell, 0);
-}
