@@ -176,6 +176,7 @@ private:
   TMainMenu* Menu = nullptr;
   TfrmKeys* Keys = nullptr;
   int CursorCell = 0;
+  // Read once as the window is created; each change from the menu is written at once.
   TPreferences Preferences;
 
   QTimer MoveTimer;
