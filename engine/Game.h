@@ -62,6 +62,9 @@ public:
 
   // A click on board cell 1..81.
   void PanelClick(int cell);
+  // The player lets go of the selected ball: it comes to rest and nothing is selected. Refused
+  // whenever a click could not change the selection (a move, a removal, a turn's wait).
+  void DeselectBall();
   // "New game" from the window (button, settings change): starts at once when no turn is waiting
   // for an animation, otherwise as soon as the running turn has ended.
   void RequestNewGame();

@@ -45,6 +45,12 @@ void TGame::PanelClick(int cell) {
   SwitchTimer(TAnimationTimer::Jump, true);
 }
 
+void TGame::DeselectBall() {
+  if (SelectedCell == 0 || MoveTimer.Enabled || DestroyTimer.Enabled || MakeTimer.Enabled || WaitDepth > 0) return;
+  StopSelectionDisplay();
+  SelectedCell = 0;
+}
+
 void TGame::FinishMove() {
   if (Board[LastCell] == BombBall) {
     BlastBomb();

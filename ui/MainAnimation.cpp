@@ -35,7 +35,11 @@ void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
   CellImage(cell)->SetPicture(Sprites(set).GetSprite(frame, code));
 }
 
-void TfrmLines::ClearCell(int cell) { CellImage(cell)->ClearPicture(); }
+void TfrmLines::ClearCell(int cell) {
+  // A cell that empties means the board is no longer full: the game-over sign has served.
+  DismissGameOver();
+  CellImage(cell)->ClearPicture();
+}
 
 void TfrmLines::CopyCell(int from, int to) { CellImage(to)->SetPicture(CellImage(from)->Picture()); }
 
@@ -67,7 +71,11 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
 
 void TfrmLines::Tick(TAnimationTimer timer) {
   switch (timer) {
-    case TAnimationTimer::Move: GameRules->MoveTimerTimer(); break;
+    case TAnimationTimer::Move:
+      // The last move tick returns only when the whole turn, record dialogs included, has ended.
+      GameRules->MoveTimerTimer();
+      ShowGameOverWhenFull();
+      break;
     case TAnimationTimer::Jump: GameRules->JumpTimerTimer(); break;
     case TAnimationTimer::Make: GameRules->MakeTimerTimer(); break;
     case TAnimationTimer::Destroy: GameRules->DestroyTimerTimer(); break;

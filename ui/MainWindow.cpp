@@ -43,6 +43,7 @@ TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   CreateControls();
+  CreateExtras();
   FormCreate();
 }
 
@@ -149,6 +150,7 @@ void TfrmLines::imgBackgroundClick() {
 }
 
 void TfrmLines::btnClick(int tag) {
+  DismissGameOver();
   switch (tag) {
     case 1:
       GameRules->RequestNewGame();
@@ -172,7 +174,7 @@ void TfrmLines::btnClick(int tag) {
       assert(false && "unknown button tag");
   }
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
-  if (tag != 1) activateWindow();
+  if (tag != 1) TakeKeyboard();
 }
 
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
@@ -187,7 +189,11 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  if (ScoreDialogs != nullptr && GameRules) ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  if (ScoreDialogs == nullptr || !GameRules) return;
+  const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
+  ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  // A record brought up its name and top-ten dialogs.
+  if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
 
 std::uint16_t TfrmLines::BestScore(int level) { return ::BestScore(level); }

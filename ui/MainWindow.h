@@ -14,10 +14,16 @@
 #include "GameHost.h"
 #include "GameVariables.h"
 #include "ImageStorage.h"
+#include "KeysWindow.h"
+#include "Preferences.h"
 #include "SettingsChanges.h"
 
 class QLabel;
 class TBevel;
+class TBoardCursor;
+class TGameOverBoard;
+class TMainMenu;
+class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
@@ -103,11 +109,20 @@ public:
   bool IsMinimized() const { return Minimized; }
   bool IsClosing() const { return Closing; }
   bool SoundBankMissing() const { return BankMissing; }
+  // The cell the keyboard's cursor frames, 0 while it is hidden.
+  int KeyboardCursor() const { return CursorCell; }
+  const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
+  TMainMenu& ContextMenu() { return *Menu; }
+  TPreferences& PlayerPreferences() { return Preferences; }
 
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateControls();
@@ -120,6 +135,17 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
+  void CreateExtras();
+  // Keyboard play and the extras around the classic game.
+  void MoveCursor(int columns, int rows);
+  void HideCursor();
+  void ShowGameOverWhenFull();
+  void DismissGameOver();
+  void PopUpMenu(const QPoint& globalPosition);
+  void ShowKeys();
+  TKeyRows KeyRows() const;
+  // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
+  void TakeKeyboard();
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -145,6 +171,13 @@ private:
   TBevelPanel* panBest = nullptr;
   TBevelPanel* panScore = nullptr;
   TBevelPanel* panExpertMode = nullptr;
+  TBoardCursor* BoardCursor = nullptr;
+  TGameOverBoard* GameOverBoard = nullptr;
+  TMainMenu* Menu = nullptr;
+  TfrmKeys* Keys = nullptr;
+  int CursorCell = 0;
+  // Read once as the window is created; each change from the menu is written at once.
+  TPreferences Preferences;
 
   QTimer MoveTimer;
   QTimer JumpTimer;

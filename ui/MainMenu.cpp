@@ -1,0 +1,21 @@
+// The context menu's items, in the order they are listed.
+#include "MainMenu.h"
+
+TMainMenu::TMainMenu(QWidget& window)
+    : QMenu(&window),
+      Undo(AddItem(window, "actUndo", QStringLiteral("&Undo"))),
+      KeepGameOnExit(AddItem(window, "actKeepGameOnExit", QStringLiteral("&Keep the game on Exit"))),
+      Keys(AddItem(window, "actKeys", QStringLiteral("Ke&ys…"))) {
+  setObjectName(QStringLiteral("MainMenu"));
+  Undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)});
+  Undo->setEnabled(false);
+  KeepGameOnExit->setCheckable(true);
+  insertSeparator(KeepGameOnExit);
+}
+
+QAction* TMainMenu::AddItem(QWidget& window, const char* name, const QString& text) {
+  QAction* action = addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  window.addAction(action);
+  return action;
+}
