@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cassert>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <optional>
 
 #include "CheckedFile.h"
 #include "Crypt.h"
 #include "GameSettings.h"
+#include "SetAside.h"
 
 std::string TScoreEntry::Name() const {
   return std::string(NameChars.data(), std::min<std::size_t>(NameLength, MaxNameLength));
@@ -124,12 +123,6 @@ TScoreFileState ReadScoreFile(const std::string& path, std::array<std::uint8_t, 
   return TScoreFileState::Read;
 }
 
-void MoveAside(const std::string& path, const std::string& badPath) {
-  std::error_code ignored;
-  std::filesystem::remove_all(badPath, ignored);
-  if (std::rename(path.c_str(), badPath.c_str()) != 0) RaiseInOutError("rename", path, errno);
-}
-
 }  // namespace
 
 void LoadScores(const std::string& directory, TRandom& random) {
@@ -148,7 +141,7 @@ void LoadScores(const std::string& directory, TRandom& random) {
     return;
   }
   ScoreTable = TScoreTable::Default(random);
-  if (state == TScoreFileState::Damaged) MoveAside(path, directory + "/" + BadScoreFileName);
+  if (state == TScoreFileState::Damaged) SetFileAside(path, directory + "/" + BadScoreFileName);
   SaveScores(directory);
 }
 
@@ -175,7 +168,7 @@ bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers,
 }
 
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs) {
-  if (game.ScoreSubmitted != 0) return;
+  if (game.ScoreSubmitted != 0 || game.UndoUsed != 0) return;
   if (!InsertScore(game, game.Score, game.GameJokers, game.GameBombs)) return;
   // Marked before the dialogs: should one of them end in an error, the record that is already in
   // the list must not be entered a second time by the next offer.

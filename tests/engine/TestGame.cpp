@@ -3,7 +3,8 @@
 
 #include <cassert>
 
-TTestGame::TTestGame(int level, bool jokers, bool bombs) : Game(Host, Host, Host, Host, Random) {
+TTestGame::TTestGame(int level, bool jokers, bool bombs)
+    : Keeper(Host, Host, Host, Host, Random, Variables), Game(Keeper.Game()) {
   GameSettings = DefaultSettings;
   GameSettings.Level = static_cast<std::uint8_t>(level);
   GameSettings.Jokers = jokers ? 1 : 0;
@@ -23,7 +24,7 @@ void TTestGame::Load(const std::string& rows, std::initializer_list<BallCode> ne
 }
 
 void TTestGame::Move(int from, int to) {
-  Game.PanelClick(from);
-  Game.PanelClick(to);
+  Keeper.PanelClick(from);
+  Keeper.PanelClick(to);
   Host.RunUntilIdle();
 }

@@ -60,6 +60,7 @@ public:
   // IAnimationHost
   void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
   void WaitUntilOff(TAnimationTimer timer) override;
+  void TurnFinished() override;
   // IScoreKeeper
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override { return Best[LevelIndex(level)]; }
@@ -79,6 +80,8 @@ public:
   bool NewEnabled = true;
   int GamesStarted = 0;  // counted by the preview layout, the first step of every new game
   int MaxWaitDepth = 0;
+  int TurnsFinished = 0;
+  bool RestedAtEveryTurnEnd = true;  // the game rested whenever it said a turn had finished
 
 private:
   static int LevelIndex(int level) { return level >= 0 && level <= 2 ? level : 0; }
