@@ -40,6 +40,8 @@ public:
   std::int64_t Now() const { return Clock; }
   // Runs action (a click, a button) when the clock reaches time, from inside whatever is running then.
   void At(std::int64_t time, std::function<void()> action);
+  // Scripted input has not arrived yet.
+  bool InputPending() const { return !Script.empty(); }
   // Advances the clock by ms, delivering ticks and scripted input on the way.
   void RunFor(std::int64_t ms);
   // Advances until no move, make or destroy animation runs (a selected ball may go on jumping).
