@@ -10,6 +10,11 @@
 #include "GameSettings.h"
 #include "HeadlessHost.h"
 
+// Full but for cell 6. The 2 at 5 can step to 6; then 5 is the only empty cell, so the first new ball
+// lands there, and a 1 completes the top row.
+extern const char* const AlmostFull;
+// A 1 at cell 41 and a 2 at cell 45 on an empty board.
+extern const char* const Sparse;
 
 // A game whose generator gives the same draws on every run, with every effect switched on.
 struct TTestGame {

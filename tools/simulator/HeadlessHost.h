@@ -80,7 +80,9 @@ public:
   TOneBased<BallCode, MaxBallsPerTurn> ShownNext;
   int PreviewLevel = -1;
   bool NewEnabled = true;
-  int GamesStarted = 0;  // counted by the preview layout, the first step of every new game
+  // Counted by the preview layout, the first step of every new game (and of restoring a game of
+  // another level).
+  int GamesStarted = 0;
   int MaxWaitDepth = 0;
   int TurnsFinished = 0;
   bool RestedAtEveryTurnEnd = true;  // the game rested whenever it said a turn had finished
