@@ -173,7 +173,7 @@ bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers,
 }
 
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs) {
-  if (game.ScoreSubmitted != 0) return;
+  if (game.ScoreSubmitted != 0 || game.UndoUsed != 0) return;
   if (!InsertScore(game, game.Score, game.GameJokers, game.GameBombs)) return;
   // Marked before the dialogs: should one of them end in an error, the record that is already in
   // the list must not be entered a second time by the next offer.

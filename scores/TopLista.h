@@ -83,8 +83,8 @@ void SaveScores(const std::string& directory);
 // place stays until StoreName gives the new one. Writes no file.
 bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers, std::uint8_t bombs);
 
-// Offers the running game's score once per game: a score that enters brings the name dialog and
-// then the top-ten dialog.
+// Offers the running game's score once per game, and never that of a game with a move taken back: a
+// score that enters brings the name dialog and then the top-ten dialog.
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs);
 
 // The name dialog's store: the name typed for place `lastRank` of the current level's list.
