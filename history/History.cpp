@@ -55,6 +55,8 @@ bool THistory::Flush() {
 }
 
 std::vector<TGameRecord> THistory::Games() {
+  // Looking at an empty history creates no file.
+  if (Kept.empty() && !Database.isOpen() && !QFile::exists(Path)) return {};
   Flush();
   std::vector<TGameRecord> games;
   if (!Attempt([this, &games](QSqlError& failure) { return ReadAll(games, failure); })) games.clear();

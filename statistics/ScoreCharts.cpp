@@ -64,6 +64,17 @@ void FillTrendChart(QChart& chart, const std::vector<int>& scores) {
   games->setRange(static_cast<double>(first) + 0.5, static_cast<double>(scores.size()) + 0.5);
   games->setLabelFormat(QStringLiteral("%d"));
   games->setTitleText(QStringLiteral("Game"));
+  // Ticks at round game numbers, five or so along the axis.
+  int step = 1;
+  for (int scale = 1; static_cast<int>(shown) / step > 6; scale *= 10) {
+    for (const int factor : {2, 5, 10}) {
+      step = factor * scale;
+      if (static_cast<int>(shown) / step <= 6) break;
+    }
+  }
+  games->setTickType(QValueAxis::TicksDynamic);
+  games->setTickAnchor(0);
+  games->setTickInterval(step);
   chart.addAxis(games, Qt::AlignBottom);
   QValueAxis* axis = CountAxis(chart, highest, QStringLiteral("Score"));
   for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(points), static_cast<QAbstractSeries*>(average)}) {
@@ -82,7 +93,7 @@ void FillHistogramChart(QChart& chart, const std::vector<int>& scores) {
   for (std::size_t i = 0; i < histogram.Counts.size(); ++i) {
     const int low = histogram.First + static_cast<int>(i) * histogram.Width;
     counts->append(histogram.Counts[i]);
-    ranges << (histogram.Width == 1 ? QString::number(low) : QStringLiteral("%1–%2").arg(low).arg(low + histogram.Width - 1));
+    ranges << QString::number(low);
     most = std::max(most, histogram.Counts[i]);
   }
   auto* series = new QBarSeries;
@@ -91,7 +102,11 @@ void FillHistogramChart(QChart& chart, const std::vector<int>& scores) {
   chart.addSeries(series);
   auto* axisX = new QBarCategoryAxis;
   axisX->append(ranges);
-  axisX->setTitleText(QStringLiteral("Score"));
+  // Small enough that every bin keeps its number whole.
+  QFont labels = axisX->labelsFont();
+  labels.setPixelSize(10);
+  axisX->setLabelsFont(labels);
+  axisX->setTitleText(histogram.Width == 1 ? QStringLiteral("Score") : QStringLiteral("Score, from"));
   chart.addAxis(axisX, Qt::AlignBottom);
   QValueAxis* axisY = CountAxis(chart, most, QStringLiteral("Games"));
   series->attachAxis(axisX);

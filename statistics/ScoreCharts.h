@@ -8,7 +8,7 @@ class QChart;
 
 inline constexpr int ChartedGames = 100;
 inline constexpr int AverageWindow = 10;
-inline constexpr int HistogramBins = 12;
+inline constexpr int HistogramBins = 8;
 
 // Each replaces whatever the chart showed before.
 void FillTrendChart(QChart& chart, const std::vector<int>& scores);

@@ -15,7 +15,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include "Bevels.h"
 #include "DialogForms.h"
@@ -26,6 +25,8 @@
 #include "StatisticsMath.h"
 
 namespace {
+
+constexpr int RowHeight = 17;
 
 constexpr std::array<const char*, 3> LevelNames{"Normal", "Hard", "Impossible"};
 
@@ -65,7 +66,7 @@ QString LocalTime(const std::string& isoUtc) {
   return moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
 }
 
-QChart* NewChart(QWidget& parent, QLayout& layout, const QString& title, const char* name) {
+QChartView* NewChart(QWidget& parent, const QString& title, const char* name) {
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->setTitleFont(ArialFont(13, true));
@@ -76,8 +77,8 @@ QChart* NewChart(QWidget& parent, QLayout& layout, const QString& title, const c
   view->setObjectName(QString::fromLatin1(name));
   view->setRenderHint(QPainter::Antialiasing);
   view->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  layout.addWidget(view);
-  return chart;
+  view->setMinimumSize(120, 120);
+  return view;
 }
 
 }  // namespace
@@ -91,7 +92,7 @@ TfrmStatistics::TfrmStatistics(THistory& history, QWidget* parent)
 
 void TfrmStatistics::CreateControls() {
   setWindowTitle(QStringLiteral("Statistics"));
-  setFixedSize(880, 700);
+  setFixedSize(880, 720);
   setFont(ArialFont(13, false));
   auto* bevel = new TBevel(this, TBevelCut::Lowered);
   bevel->setGeometry(rect());
@@ -129,16 +130,18 @@ void TfrmStatistics::CreateControls() {
   filled->setObjectName(QStringLiteral("Filled"));
   auto* grid = new QGridLayout(filled);
   grid->setContentsMargins(8, 8, 8, 8);
-  grid->addWidget(CreateSummary(), 0, 0, 2, 1);
-  auto* charts = new QHBoxLayout;
-  Trend = NewChart(*filled, *charts, QStringLiteral("Last %1 games").arg(ChartedGames), "Trend");
-  Spread = NewChart(*filled, *charts, QStringLiteral("Scores"), "Histogram");
+  grid->addWidget(CreateSummary(), 0, 0);
+  QChartView* trend = NewChart(*filled, QStringLiteral("Last %1 games").arg(ChartedGames), "Trend");
+  QChartView* spread = NewChart(*filled, QStringLiteral("All scores"), "Histogram");
+  Trend = trend->chart();
+  Spread = spread->chart();
   Spread->legend()->hide();
-  grid->addLayout(charts, 0, 1);
-  grid->addWidget(CreateLastGames(), 1, 1);
+  grid->addWidget(trend, 0, 1);
+  grid->addWidget(spread, 0, 2);
+  grid->addWidget(CreateLastGames(), 1, 0, 1, 3);
   grid->setColumnStretch(1, 1);
-  grid->setRowStretch(0, 5);
-  grid->setRowStretch(1, 4);
+  grid->setColumnStretch(2, 1);
+  grid->setRowStretch(0, 1);
   Pages->addWidget(filled);
 
   ExportButton = new QPushButton(QStringLiteral("Export..."), this);
@@ -159,8 +162,8 @@ void TfrmStatistics::CreateControls() {
 QWidget* TfrmStatistics::CreateSummary() {
   auto* box = new QWidget;
   auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(0, 0, 12, 0);
-  grid->setVerticalSpacing(6);
+  grid->setContentsMargins(4, 0, 12, 0);
+  grid->setVerticalSpacing(2);
   int row = 0;
   const auto addRow = [&](const QString& caption, const QString& name) {
     grid->addWidget(new QLabel(caption), row, 0);
@@ -190,7 +193,10 @@ QWidget* TfrmStatistics::CreateLastGames() {
   for (const char* column : LastGamesColumns) headings << QString::fromLatin1(column);
   LastGames->setHorizontalHeaderLabels(headings);
   LastGames->verticalHeader()->hide();
-  LastGames->verticalHeader()->setDefaultSectionSize(20);
+  LastGames->verticalHeader()->setDefaultSectionSize(RowHeight);
+  LastGames->verticalHeader()->setMinimumSectionSize(RowHeight);
+  LastGames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  LastGames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LastGames->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   LastGames->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   LastGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -199,6 +205,9 @@ QWidget* TfrmStatistics::CreateLastGames() {
   QFont small = font();
   small.setPixelSize(12);
   LastGames->setFont(small);
+  // All twenty rows at once, no scrolling.
+  LastGames->setFixedHeight(LastGames->horizontalHeader()->sizeHint().height() + RowHeight * LastGamesRows +
+                            2 * LastGames->frameWidth());
   return LastGames;
 }
 

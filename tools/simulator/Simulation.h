@@ -24,6 +24,7 @@ struct TSimulationReport {
   long TotalScore = 0;
   int BestScore = 0;
   int LargestRemoval = 0;
+  std::vector<int> RemovalSizes;  // the entries of each removal, in the order they happened
   std::int64_t SimulatedMilliseconds = 0;
   std::vector<std::string> Violations;  // each with its game and turn
 };
