@@ -33,7 +33,8 @@ public:
   void Record(const TGameRecord& game);
   // Writes the games kept in memory; true when none is left.
   bool Flush();
-  // Every game, oldest first; games still kept in memory come last.
+  // Every game, oldest first; games still kept in memory come last (and alone, when the file cannot
+  // be read).
   std::vector<TGameRecord> Games();
   // Erases every game, written or kept; false when the file could not be changed.
   bool Reset();

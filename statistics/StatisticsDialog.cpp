@@ -28,8 +28,6 @@ namespace {
 
 constexpr int RowHeight = 17;
 
-constexpr std::array<const char*, 3> LevelNames{"Normal", "Hard", "Impossible"};
-
 // The summary's rows: the caption and the label's name; the lines by length follow them.
 constexpr std::array<std::pair<const char*, const char*>, 7> SummaryRows{{
     {"Games played", "labGames"},
@@ -98,23 +96,11 @@ void TfrmStatistics::CreateControls() {
   bevel->setGeometry(rect());
 
   // As on the top ten: one page shared by the three tabs, the tab only choosing the level.
-  auto* tab = new QWidget(this);
-  tab->setObjectName(QStringLiteral("Tab"));
-  tab->setGeometry(8, 8, width() - 16, height() - 64);
-  Tab = new QTabBar(tab);
-  Tab->setObjectName(QStringLiteral("TabBar"));
-  Tab->setFocusPolicy(Qt::NoFocus);
-  Tab->setDrawBase(false);
-  Tab->setExpanding(false);
+  const TLevelTabs tabs = CreateLevelTabs(*this, QRect(8, 8, width() - 16, height() - 64));
+  Tab = tabs.Bar;
   Tab->setFont(ArialFont(13, true));
-  for (const char* level : LevelNames) Tab->addTab(QString::fromLatin1(level));
-  const int tabHeight = Tab->sizeHint().height();
-  Tab->setGeometry(0, 0, tab->width(), tabHeight);
-  auto* page = new QFrame(tab);
-  page->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  page->setGeometry(0, tabHeight - 1, tab->width(), tab->height() - tabHeight + 1);
-  page->lower();
   connect(Tab, &QTabBar::currentChanged, this, [this] { FillTab(); });
+  QFrame* page = tabs.Page;
 
   Pages = new QStackedWidget(page);
   Pages->setGeometry(page->rect().adjusted(2, 2, -2, -2));
@@ -235,7 +221,7 @@ void TfrmStatistics::FillTab() {
   if (scores.empty()) {
     EmptyNote->setText(QStringLiteral("No games at the %1 level yet.\n\nEvery game you finish is counted here: "
                                       "play one, then come back to see how you are doing.")
-                           .arg(QString::fromLatin1(LevelNames[static_cast<std::size_t>(level)])));
+                           .arg(Tab->tabText(level)));
     Pages->setCurrentIndex(0);
     return;
   }

@@ -21,13 +21,6 @@
 
 namespace {
 
-template <typename T = QWidget>
-T* Control(QWidget& form, const QString& name) {
-  T* control = form.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", qPrintable(name));
-  return control;
-}
-
 QString Figure(QWidget& form, const char* name) { return Control<QLabel>(form, QString::fromLatin1(name))->text(); }
 
 bool ShowsEmptyNote(QWidget& form) {
@@ -64,9 +57,14 @@ std::vector<TGameRecord> KnownGames() {
   return games;
 }
 
-void RecordAll(THistory& history, const std::vector<TGameRecord>& games) {
-  for (const TGameRecord& game : games) history.Record(game);
-}
+// A program folder whose history holds the known games.
+struct TKnownHistory {
+  TKnownHistory() {
+    for (const TGameRecord& game : KnownGames()) History.Record(game);
+  }
+  TDialogFixture Files;
+  THistory History{Files.Folder()};
+};
 
 }  // namespace
 
@@ -93,11 +91,9 @@ private slots:
   }
 
   void ALevelWithGamesShowsItsFiguresChartsAndLastGames() {
-    TDialogFixture fixture;
-    THistory history(fixture.Folder());
-    RecordAll(history, KnownGames());
+    TKnownHistory known;
     GameSettings.Level = 1;
-    TfrmStatistics dialog(history);
+    TfrmStatistics dialog(known.History);
     dialog.show();
     QVERIFY(!ShowsEmptyNote(dialog));
     QCOMPARE(Figure(dialog, "labGames"), QStringLiteral("30"));
@@ -149,11 +145,9 @@ private slots:
   }
 
   void ResetErasesOnlyAfterTheQuestionIsAnsweredYes() {
-    TDialogFixture fixture;
-    THistory history(fixture.Folder());
-    RecordAll(history, KnownGames());
+    TKnownHistory known;
     GameSettings.Level = 0;
-    TfrmStatistics dialog(history);
+    TfrmStatistics dialog(known.History);
     dialog.show();
     auto* reset = Control<QPushButton>(dialog, QStringLiteral("btnReset"));
     for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
@@ -164,7 +158,7 @@ private slots:
       });
       reset->click();
       QVERIFY(question.contains(QStringLiteral("32 games")));
-      QCOMPARE(history.Games().size(), answer == QMessageBox::No ? 32u : 0u);
+      QCOMPARE(known.History.Games().size(), answer == QMessageBox::No ? 32u : 0u);
     }
     QVERIFY(ShowsEmptyNote(dialog));
     QVERIFY(!reset->isEnabled());
@@ -172,12 +166,10 @@ private slots:
   }
 
   void ExportWritesTheWholeHistory() {
-    TDialogFixture fixture;
-    THistory history(fixture.Folder());
-    RecordAll(history, KnownGames());
-    TfrmStatistics dialog(history);
-    QVERIFY(dialog.ExportTo(fixture.FilePath("games.csv")));
-    QCOMPARE(fixture.FileBytes("games.csv"), HistoryCsv(KnownGames()));
+    TKnownHistory known;
+    TfrmStatistics dialog(known.History);
+    QVERIFY(dialog.ExportTo(known.Files.FilePath("games.csv")));
+    QCOMPARE(known.Files.FileBytes("games.csv"), HistoryCsv(KnownGames()));
   }
 };
 
