@@ -24,10 +24,11 @@ void Clear(QChart& chart) {
   }
 }
 
-// The upright axis, from 0 to a round number above `highest`, in whole numbers.
+// The upright axis, from 0 to a round number far enough above `highest` that its point or bar shows
+// whole, in whole numbers.
 QValueAxis* CountAxis(QChart& chart, int highest, const QString& title) {
   auto* axis = new QValueAxis;
-  axis->setRange(0, std::max(highest, 4));
+  axis->setRange(0, std::max(highest, 4) + std::max(1, highest / 10));
   axis->applyNiceNumbers();
   axis->setLabelFormat(QStringLiteral("%d"));
   axis->setTitleText(title);
