@@ -106,6 +106,8 @@ TSimulationReport Simulate(const TSimulationOptions& options, std::ostream* log)
       if (report.Violations.size() > 50) break;
     }
     report.Removals += std::count_if(host.BoardEvents.begin(), host.BoardEvents.end(), [](const auto& e) { return !e.Spawn; }) - removalsBefore;
+    for (const auto& event : host.BoardEvents)
+      if (!event.Spawn) report.RemovalSizes.push_back(static_cast<int>(event.Cells.size()));
     host.BoardEvents.clear();
     ++report.Games;
     report.Turns += turns;

@@ -31,6 +31,7 @@ struct TSimulationReport {
   int LargestRemoval = 0;
   long Undos = 0;         // moves taken back and played again
   long SavesChecked = 0;  // positions saved and resumed
+  std::vector<int> RemovalSizes;  // the entries of each removal, in the order they happened
   std::int64_t SimulatedMilliseconds = 0;
   std::vector<std::string> Violations;  // each with its game and turn
 };
