@@ -30,11 +30,15 @@ private slots:
       TProgram windows(Folders(program), sound, Recorder(warnings));
       QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
       QCOMPARE(SoundUnavailable, 0);
+      // Nothing is unpacked before the window's first frame, and everything right after it.
+      QCOMPARE(Unpacked(), QStringList());
+      windows.Show();
+      QVERIFY(QTest::qWaitForWindowExposed(&windows.Lines()));
+      QTRY_VERIFY(windows.Lines().StartFinished());
+      QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
       const QStringList unpacked = Unpacked();
       QCOMPARE(unpacked.size(), 19 + 1);
       QVERIFY(unpacked.contains(QStringLiteral("Semaphore.qzr")));
-      windows.Show();
-      QVERIFY(QTest::qWaitForWindowExposed(&windows.Lines()));
       windows.Lines().close();
     }
     // The only running copy was the last to close: nothing of it stays behind.

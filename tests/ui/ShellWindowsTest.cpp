@@ -178,8 +178,9 @@ private slots:
     QVERIFY(!program.Lines().Game());
     program.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.Lines()));
-    // The sprite sets are filled at the first show, from the form that was created last.
     QVERIFY(program.Lines().Game());
+    // The sprite sets are filled right after the first frame, from the form created for them then.
+    QTRY_VERIFY(program.Lines().StartFinished());
     QCOMPARE(program.Lines().Sprites(TSpriteSet::Destroy).GetSprite(2, 9).cacheKey(),
              program.SpriteForm().FindImage(QStringLiteral("destroy29"))->Picture().cacheKey());
     QVERIFY(!program.SpriteForm().isVisible());
