@@ -1,4 +1,5 @@
-// Opens the audio device once: the mixer for wave effects and, through the soundfont, MIDI songs.
+// Opens the audio device on first use: the mixer for wave effects and, through the soundfont, MIDI
+// songs. While nothing plays it may be closed, and the next sound opens it again as it was.
 #include "AudioDevice.h"
 
 #include <SDL.h>
@@ -8,6 +9,21 @@ namespace {
 
 constexpr const char* SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
+enum class TDeviceState { Untried, Open, Released, Missing };
+
+TDeviceState State = TDeviceState::Untried;
+// The format the device first gave, asked for again on reopening, so that decoded sounds still fit.
+int Frequency = MIX_DEFAULT_FREQUENCY;
+Uint16 Format = MIX_DEFAULT_FORMAT;
+int Channels = 2;
+
+bool OpenDevice() {
+  if (Mix_OpenAudio(Frequency, Format, Channels, 1024) != 0) return false;
+  // Effects share one channel: a new effect ends the one still sounding.
+  Mix_AllocateChannels(1);
+  return true;
+}
+
 bool OpenAudio() {
   // The game's own windowing layer handles signals; SDL must not replace its handlers.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -15,19 +31,32 @@ bool OpenAudio() {
   Mix_Init(MIX_INIT_MID);
   Mix_SetSoundFonts(SoundFontPath);
   // Without a usable device (headless machine, busy card) the game plays nothing rather than wait.
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+  if (!OpenDevice()) {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  // Effects share one channel: a new effect ends the one still sounding.
-  Mix_AllocateChannels(1);
+  Mix_QuerySpec(&Frequency, &Format, &Channels);
   return true;
 }
 
 }  // namespace
 
 bool AudioReady() {
-  static const bool ready = OpenAudio();
-  return ready;
+  switch (State) {
+    case TDeviceState::Open: return true;
+    case TDeviceState::Missing: return false;
+    case TDeviceState::Untried: State = OpenAudio() ? TDeviceState::Open : TDeviceState::Missing; break;
+    // A device that was there a moment ago and now refuses is taken as gone for the rest of the run.
+    case TDeviceState::Released: State = OpenDevice() ? TDeviceState::Open : TDeviceState::Missing; break;
+  }
+  return State == TDeviceState::Open;
+}
+
+bool ReleaseSilentAudio() {
+  if (State != TDeviceState::Open) return true;
+  if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) return false;
+  Mix_CloseAudio();
+  State = TDeviceState::Released;
+  return true;
 }
