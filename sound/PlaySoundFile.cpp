@@ -101,4 +101,5 @@ void PlaySoundFile(const std::string& path, int flags) {
   if ((flags & SoundAsync) == 0) WaitUntilFinished();
 }
 
-bool SoundFilePlaying() { return AudioReady() && Mix_Playing(EffectChannel) != 0; }
+// Asking opens no device: a closed one plays nothing.
+bool SoundFilePlaying() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0 && Mix_Playing(EffectChannel) != 0; }

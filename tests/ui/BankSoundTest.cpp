@@ -8,6 +8,8 @@
 #include "BankSound.h"
 #include "BuiltSoundBank.h"
 #include "GameSettings.h"
+#include "PlaySoundFile.h"
+#include "SettingsFile.h"
 #include "Program.h"
 #include "SoundUnavailable.h"
 
@@ -43,6 +45,28 @@ private slots:
     }
     // The only running copy was the last to close: nothing of it stays behind.
     QCOMPARE(Unpacked(), QStringList());
+  }
+
+  void WithTheMusicOffTheDeviceIsLetGoAfterTheLastSoundAndTakenAgainForTheNext() {
+    QTemporaryDir program;
+    QVERIFY(QFile::copy(QString::fromUtf8(BuiltSoundBankPath), program.filePath(QStringLiteral("Sound.dat"))));
+    SetDefaultSettings();
+    GameSettings.Music = 0;
+    SaveSettings(program.path().toStdString());
+    QStringList warnings;
+    TBankSound sound;
+    TProgram windows(Folders(program), sound, Recorder(warnings));
+    windows.Show();
+    QTRY_VERIFY(windows.Lines().StartFinished());
+    QVERIFY(SoundFilePlaying());
+    QVERIFY(sound.WatchingForSilence());
+    // The start-up sound ends, the device goes, and nothing is left ticking.
+    QTRY_VERIFY_WITH_TIMEOUT(!sound.WatchingForSilence(), 8000);
+    QVERIFY(!SoundFilePlaying());
+    windows.Lines().PlayEffect(TSoundEffect::Create);
+    QVERIFY(SoundFilePlaying());
+    QVERIFY(sound.WatchingForSilence());
+    windows.Lines().close();
   }
 
   void ADamagedBankIsNamedOnceAndTheRunIsSilent() {

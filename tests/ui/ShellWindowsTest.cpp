@@ -186,6 +186,22 @@ private slots:
     QVERIFY(!program.SpriteForm().isVisible());
     program.Lines().close();
   }
+
+  void TheOtherWindowsAreCreatedWhenFirstNeededTheCreditsWithTheirCard() {
+    QTemporaryDir directory;
+    const std::string folder = directory.path().toStdString();
+    TSilentSound sound;
+    TProgram program(TGameFolders{folder, folder}, sound, [](QWidget*, const QString&, const QString&) {});
+    // The main window and its own popups only.
+    const qsizetype before = QApplication::topLevelWidgets().size();
+    QVERIFY(before <= 3);
+    TfrmAbout& about = program.About();
+    QCOMPARE(QApplication::topLevelWidgets().size(), before + 2);
+    // Each is created once: the card the credits open is the program's one.
+    QCOMPARE(&program.About(), &about);
+    QVERIFY(QApplication::topLevelWidgets().contains(&program.AuthorCard()));
+    QCOMPARE(QApplication::topLevelWidgets().size(), before + 2);
+  }
 };
 
 int main(int argc, char** argv) {
