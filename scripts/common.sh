@@ -76,6 +76,9 @@ build_targets() {
   local log=$dir/build.log targets=() start=$SECONDS
   [ $# -gt 0 ] && targets=(--target "$@")
   mkdir -p "$dir"
+  # The build's status, not the progress line's, whatever the caller's options.
+  local -
+  set -o pipefail
   local status=0
   cmake --build "$dir" -j "$(nproc)" "${targets[@]}" 2>&1 | tee "$log" | show_build_progress || status=$?
   if [ "$status" -ne 0 ]; then
