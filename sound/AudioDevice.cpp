@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
+#include <fluidsynth.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -17,6 +21,19 @@ int Frequency = MIX_DEFAULT_FREQUENCY;
 Uint16 Format = MIX_DEFAULT_FORMAT;
 int Channels = 2;
 
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+void IgnoreSdlMessage(void*, int, SDL_LogPriority, const char*) {}
+
+// The sound libraries report, on the terminal, every device they try and cannot open (on a machine
+// without a card: a page of them) and every quirk of a song; the player can act on none of it. The
+// game says itself, once, when it runs silent.
+void QuietSoundLibraries() {
+  snd_lib_error_set_handler(IgnoreAlsaMessage);
+  SDL_LogSetOutputFunction(IgnoreSdlMessage, nullptr);
+  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+}
+
 bool OpenDevice() {
   if (Mix_OpenAudio(Frequency, Format, Channels, 1024) != 0) return false;
   // Effects share one channel: a new effect ends the one still sounding.
@@ -25,6 +42,7 @@ bool OpenDevice() {
 }
 
 bool OpenAudio() {
+  QuietSoundLibraries();
   // The game's own windowing layer handles signals; SDL must not replace its handlers.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -50,6 +68,7 @@ bool AudioReady() {
     // A device that was there a moment ago and now refuses is taken as gone for the rest of the run.
     case TDeviceState::Released: State = OpenDevice() ? TDeviceState::Open : TDeviceState::Missing; break;
   }
+  if (State == TDeviceState::Missing) std::fputs("brindlow: no sound device was found, so the game runs silent\n", stderr);
   return State == TDeviceState::Open;
 }
 
