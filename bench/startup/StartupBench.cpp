@@ -1,6 +1,7 @@
 // brindlow-bench-startup: time from exec to the first frame on screen, seen from outside through the X
 // damage extension, and peak memory, of the game against two baselines started side by side in one run.
 // Needs an X display (Xvfb will do); the audio device is SDL's dummy one unless SDL_AUDIODRIVER says.
+// Beside it, the delay an effect meets on a device that was closed at rest.
 #include <benchmark/benchmark.h>
 
 #include <xcb/damage.h>
@@ -18,14 +19,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "AudioDevice.h"
 #include "GameSettings.h"
+#include "PlaySoundFile.h"
 #include "SettingsFile.h"
+#include "ToneWave.h"
 
 extern char** environ;
 
@@ -191,6 +196,34 @@ void BM_FirstFrame(benchmark::State& state) {
   fs::remove_all(root);
 }
 BENCHMARK(BM_FirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(12);
+
+// A short effect, decoded and kept by the wave player as the game's effects are; its file is gone after.
+std::string KeptEffect() {
+  const fs::path file = fs::temp_directory_path() / ("brindlow-bench-effect-" + std::to_string(getpid()) + ".wav");
+  const std::vector<std::uint8_t> wave = MakeToneWave(880, 20);
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(wave.data()), std::streamsize(wave.size()));
+  PlaySoundFile(file.string(), SoundSync);
+  fs::remove(file);
+  return file.string();
+}
+
+// From the call to the effect's start: on a device closed at rest (opened again first), against one
+// kept open. The effect's first samples go out with the device's next buffer in both cases.
+void EffectStart(benchmark::State& state, bool released) {
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const std::string effect = KeptEffect();
+  for (auto _ : state) {
+    state.PauseTiming();
+    while (SoundFilePlaying()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (released) ReleaseSilentAudio();
+    state.ResumeTiming();
+    PlaySoundFile(effect, SoundAsync);
+  }
+}
+void BM_EffectOnReleasedDevice(benchmark::State& state) { EffectStart(state, true); }
+void BM_EffectOnOpenDevice(benchmark::State& state) { EffectStart(state, false); }
+BENCHMARK(BM_EffectOnReleasedDevice)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_EffectOnOpenDevice)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 }  // namespace
 
