@@ -27,6 +27,7 @@ void TfrmLines::CreateExtras() {
   connect(Menu->KeepGameOnExit, &QAction::toggled, this,
           [this](bool keep) { RunReportingErrors([&] { Preferences.Set(KeepGameOnExit, keep); }); });
   connect(Menu->Keys, &QAction::triggered, this, [this] { ShowKeys(); });
+  CreateHistory();
 }
 
 void TfrmLines::contextMenuEvent(QContextMenuEvent* event) {
@@ -65,6 +66,8 @@ TKeyRows TfrmLines::KeyRows() const {
     rows.emplace_back(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText),
                       QStringLiteral("The %1 button").arg(caption));
   }
+  rows.emplace_back(Menu->Statistics->shortcut().toString(QKeySequence::NativeText),
+                    QStringLiteral("The Statistics window"));
   rows.emplace_back(QStringLiteral("Menu key"), QStringLiteral("This menu; also a right click beside the board"));
   return rows;
 }
