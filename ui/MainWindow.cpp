@@ -22,6 +22,7 @@
 #include "SoundUnavailable.h"
 #include "SpriteForm.h"
 #include "TopLista.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags
     move(screen->availableGeometry().center() - rect().center());
   CreateControls();
   FormCreate();
+  // The places and fonts as they stand now are the classic ones that every zoom step scales.
+  ZoomWindow(*this, ArtSize.Zoom);
 }
 
 TfrmLines::~TfrmLines() = default;
@@ -108,11 +111,7 @@ void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
   GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
-  const QStringList& prefixes = SpritePrefixes();
-  NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
-  MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);
-  JumpSprites.LoadFromSpriteForm(*SpriteForm, prefixes[2]);
-  DestroySprites.LoadFromSpriteForm(*SpriteForm, prefixes[3]);
+  LoadSprites();
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {

@@ -11,9 +11,11 @@
 #include <memory>
 #include <string>
 
+#include "AnimationPace.h"
 #include "GameHost.h"
 #include "GameVariables.h"
 #include "ImageStorage.h"
+#include "ScaledArt.h"
 #include "SettingsChanges.h"
 
 class QLabel;
@@ -59,6 +61,17 @@ public:
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
+  // Told after the window went to another zoom step, so that the dialogs follow it.
+  std::function<void(double zoom)> ZoomChanged;
+
+  // The window's size and art beyond the classic look, each in effect at once (before the first show too):
+  // the zoom step (one of ZoomSteps), symbols on the seven colours, and the animations' pace.
+  void SetZoom(double zoom);
+  double Zoom() const { return ArtSize.Zoom; }
+  void SetSymbols(bool symbols);
+  bool Symbols() const { return ArtSize.Symbols; }
+  void SetPace(TAnimationPace pace);
+  TAnimationPace Pace() const { return AnimationPace; }
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
@@ -120,6 +133,10 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
+  // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
+  // the preview in them.
+  void LoadSprites();
+  void ShowCellPicture(int cell);
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -163,6 +180,17 @@ private:
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
   std::unique_ptr<TGame> GameRules;
+
+  // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
+  struct TCellPicture {
+    TSpriteSet Set = TSpriteSet::Normal;
+    int Frame = 0;  // 0: no picture
+    BallCode Code = 0;
+  };
+  std::array<TCellPicture, 81> CellPictures{};
+  std::array<BallCode, 5> NextCodes{};  // 0: the place is empty
+  TArtSize ArtSize;
+  TAnimationPace AnimationPace = TAnimationPace::Classic;
 
   bool BankMissing = false;
   bool Shown = false;
