@@ -65,6 +65,7 @@ void TGame::MoveTimerTimer() {
   MoveTimer.Tag = 0;
   FinishMove();
   CarryOutHeldNewGame();
+  Animation.TurnFinished();
 }
 
 void TGame::MakeTimerTimer() {

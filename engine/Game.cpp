@@ -80,20 +80,70 @@ void TGame::CarryOutHeldNewGame() {
   }
 }
 
+bool TGame::TurnRunning() const {
+  return MoveTimer.Enabled || MakeTimer.Enabled || DestroyTimer.Enabled || WaitDepth > 0 ||
+         Held != THeldNewGame::None;
+}
+
+TGameState TGame::State() const {
+  assert(Resting());
+  TGameState state;
+  state.Board = Board;
+  for (int i = 1; i <= BallsPerTurn; ++i) state.NextBalls[i] = NextBalls[i];
+  state.Level = static_cast<std::uint8_t>(Level);
+  state.GameJokers = Variables.GameJokers;
+  state.GameBombs = Variables.GameBombs;
+  state.Score = Variables.Score;
+  state.ScoreSubmitted = Variables.ScoreSubmitted;
+  state.UndoUsed = Variables.UndoUsed;
+  state.SelectedCell = static_cast<std::uint8_t>(SelectedCell);
+  state.Random = Random.State();
+  state.Statistics = Statistics;
+  return state;
+}
+
+void TGame::Restore(const TGameState& state) {
+  assert(!TurnRunning() && state.Valid());
+  if (state.Level != Level) {
+    Level = state.Level;
+    View.ArrangePreview(Level);
+  }
+  BallsPerTurn = BallsPerTurnFor(Level);
+  ScoreFactor = ScoreFactorFor(state.GameJokers, state.GameBombs);
+  Variables.GameJokers = state.GameJokers;
+  Variables.GameBombs = state.GameBombs;
+  Variables.Score = state.Score;
+  Variables.ScoreSubmitted = state.ScoreSubmitted;
+  Variables.UndoUsed = state.UndoUsed;
+  Random.Restore(state.Random);
+  Statistics = state.Statistics;
+  DropSelection();
+  TargetCell = 0;
+  Board = state.Board;
+  NextBalls = state.NextBalls;
+  DrawAtRest();
+  View.ShowScore(Variables.Score);
+  View.ShowBest(Scores.BestScore(Level));
+  if (state.SelectedCell != 0) {
+    SelectedCell = state.SelectedCell;
+    SwitchTimer(TAnimationTimer::Jump, true);
+  }
+}
+
 void TGame::LoadPosition(const TBoard& board, std::initializer_list<BallCode> nextBalls) {
   assert(!MoveTimer.Enabled && !MakeTimer.Enabled && !DestroyTimer.Enabled && WaitDepth == 0);
   assert(static_cast<int>(nextBalls.size()) == BallsPerTurn);
-  SwitchTimer(TAnimationTimer::Jump, false);
-  JumpTimer.Tag = 0;
-  SelectedCell = 0;
+  DropSelection();
   Board = board;
+  int position = 0;
+  for (const BallCode code : nextBalls) NextBalls[++position] = code;
+  DrawAtRest();
+}
+
+void TGame::DrawAtRest() {
   for (int cell = 1; cell <= CellCount; ++cell) {
     if (Board[cell] == EmptyCell) View.ClearCell(cell);
     else View.DrawSprite(cell, TSpriteSet::Normal, 1, Board[cell]);
   }
-  int position = 0;
-  for (const BallCode code : nextBalls) {
-    NextBalls[++position] = code;
-    View.ShowNextBall(position, code);
-  }
+  for (int position = 1; position <= BallsPerTurn; ++position) View.ShowNextBall(position, NextBalls[position]);
 }

@@ -6,13 +6,12 @@
 
 #include "Board.h"
 #include "GameHost.h"
+#include "GameState.h"
 #include "GameVariables.h"
 #include "Lines.h"
 #include "Random.h"
 #include "Red.h"
 #include "Stablo.h"
-
-inline constexpr int MaxBallsPerTurn = 5;
 
 // A timer's switch and its tag, which is the timer's frame counter.
 struct TTimerState {
@@ -62,11 +61,21 @@ public:
 
   // A click on board cell 1..81.
   void PanelClick(int cell);
+  // The player lets go of the selected ball: it comes to rest and nothing is selected. Refused
+  // whenever a click could not change the selection (a move, a removal, a turn's wait).
+  void DeselectBall();
   // "New game" from the window (button, settings change): starts at once when no turn is waiting
   // for an animation, otherwise as soon as the running turn has ended.
   void RequestNewGame();
   // Starts a game at once; for the start screen, when no turn can be running.
   void NewGame();
+
+  // The game as it stands; only while it rests (Resting()).
+  TGameState State() const;
+  // Puts the game back where State() was taken (or a valid state read from a file) and redraws it:
+  // every ball at rest, the preview, the score and the level's best score; a selected ball jumps
+  // again. The level and options come from the state, not from the settings. Only while no turn runs.
+  void Restore(const TGameState& state);
 
   // Sets up a position without playing to it (tests and tools): the board, the next balls (one per
   // ball of a turn), no selection, every ball drawn at rest. Only while no animation runs.
@@ -91,12 +100,20 @@ public:
   bool TurnWaiting() const { return WaitDepth > 0; }
   // A new game has been asked for during a wait and starts when the running turn has ended.
   bool NewGameHeld() const { return Held != THeldNewGame::None; }
+  // A turn runs: a ball moves, grows or vanishes, a rule waits, or a new game is held until its end.
+  bool TurnRunning() const;
+  // A game is on the board (started or restored) and no turn runs: its state may be taken.
+  bool Resting() const { return Level >= 0 && !TurnRunning(); }
+  // Counts the games started, so that what was kept for one game is not applied to the next.
+  int GameSerial() const { return Serial; }
+  const TGameStatistics& GameStatistics() const { return Statistics; }
 
 private:
   enum class THeldNewGame { None, BoardClick, Request };
 
   // Turn rules.
   void FinishMove();
+  void OfferScore();
   void BlastBomb();
   void SpawnBalls();
   void DrawNextBalls();
@@ -108,12 +125,13 @@ private:
   // Line scan.
   struct TRun;
   bool CheckLines(bool scoring);
-  void ScanLine(int step, const TRed& backward, const TRed& forward, bool diagonal);
-  void AddRun(const TRun& run);
+  void ScanLine(int step, const TRed& backward, const TRed& forward, bool diagonal, bool scoring);
+  void AddRun(const TRun& run, bool scoring);
   bool RemoveBalls(bool scoring);
   void AddPoints(int points);
 
   // Animation.
+  void DrawAtRest();
   void JumpTick();
   void DropSelection();
   bool EffectOn(std::uint8_t effectSwitch) const;
@@ -130,4 +148,7 @@ private:
   TStablo Stablo;
   int WaitDepth = 0;
   THeldNewGame Held = THeldNewGame::None;
+  int Level = -1;  // of the game on the board, which the preview is laid out for; -1 before the first
+  int Serial = 0;
+  TGameStatistics Statistics;
 };

@@ -59,6 +59,8 @@ public:
   virtual void TimerEnabledChanged(TAnimationTimer timer, bool enabled) = 0;
   // Handles ticks and input (without spinning) until the engine has switched the timer off.
   virtual void WaitUntilOff(TAnimationTimer timer) = 0;
+  // A move's turn has ended (the board may be full) and the game rests: the moment to save it.
+  virtual void TurnFinished() {}
 };
 
 // The top-ten lists as the turn rules see them.

@@ -37,8 +37,9 @@ struct TGame::TRun {
     }
     Code = code;
     Cells[Length] = cell;
-    TrailingJoker = false;
-    JokerCount = 0;
+    // A run that begins with a joker is a run of jokers until a colour joins it.
+    TrailingJoker = code == JokerBall;
+    JokerCount = TrailingJoker ? 1 : 0;
   }
 
   bool Complete() const { return Length >= ShortestRun && Code != EmptyCell; }
@@ -47,14 +48,14 @@ struct TGame::TRun {
 bool TGame::CheckLines(bool scoring) {
   RemovalCount = 0;
   RemovalList.Fill(0);
-  ScanLine(1, Edges.LeftColumn, Edges.RightColumn, false);
-  ScanLine(9, Edges.TopRow, Edges.BottomRow, false);
-  ScanLine(10, Edges.LeftColumn, Edges.RightColumn, true);
-  ScanLine(8, Edges.RightColumn, Edges.LeftColumn, true);
+  ScanLine(1, Edges.LeftColumn, Edges.RightColumn, false, scoring);
+  ScanLine(9, Edges.TopRow, Edges.BottomRow, false, scoring);
+  ScanLine(10, Edges.LeftColumn, Edges.RightColumn, true, scoring);
+  ScanLine(8, Edges.RightColumn, Edges.LeftColumn, true, scoring);
   return RemoveBalls(scoring);
 }
 
-void TGame::ScanLine(int step, const TRed& backward, const TRed& forward, bool diagonal) {
+void TGame::ScanLine(int step, const TRed& backward, const TRed& forward, bool diagonal, bool scoring) {
   const auto atStart = [&](int cell) { return backward.Contains(cell) || (diagonal && Edges.TopRow.Contains(cell)); };
   const auto atEnd = [&](int cell) { return forward.Contains(cell) || (diagonal && Edges.BottomRow.Contains(cell)); };
   int cell = LastCell;
@@ -62,12 +63,12 @@ void TGame::ScanLine(int step, const TRed& backward, const TRed& forward, bool d
 
   TRun run;
   run.Begin(cell, Board[cell], step);
-  run.TrailingJoker = run.Code == JokerBall;
-  run.JokerCount = run.TrailingJoker ? 1 : 0;
   while (!atEnd(cell)) {
     cell += step;
     const BallCode code = Board[cell];
-    if (code == run.Code || code == JokerBall) {
+    // Jokers after an empty cell begin a run of their own, as at the start of the line; taken
+    // into the empty run they could never vanish.
+    if (code == run.Code || (code == JokerBall && run.Code != EmptyCell)) {
       if (code == JokerBall) {
         ++run.JokerCount;
         run.TrailingJoker = true;
@@ -79,17 +80,19 @@ void TGame::ScanLine(int step, const TRed& backward, const TRed& forward, bool d
       run.Cells[run.Length] = cell;
     } else {
       if (run.Complete()) {
-        AddRun(run);
+        AddRun(run, scoring);
         // Only jokers shared with the next run let the scan go on past a found run.
         if (!run.TrailingJoker) return;
       }
       run.Begin(cell, code, step);
     }
   }
-  if (run.Complete()) AddRun(run);
+  if (run.Complete()) AddRun(run, scoring);
 }
 
-void TGame::AddRun(const TRun& run) {
+void TGame::AddRun(const TRun& run, bool scoring) {
+  // Every run found is removed, so it can be counted as soon as it is found.
+  if (scoring) Statistics.CountLine(run.Length);
   for (int k = 1; k <= RunCapacity && run.Cells[k] != 0; ++k) {
     ++RemovalCount;
     RemovalList[RemovalCount] = run.Cells[k];
@@ -107,7 +110,11 @@ bool TGame::RemoveBalls(bool scoring) {
   }
   SwitchTimer(TAnimationTimer::Destroy, true);
   WaitUntilOff(TAnimationTimer::Destroy);
-  for (int i = 1; i <= RemovalCount && RemovalList[i] != 0; ++i) Board[RemovalList[i]] = EmptyCell;
+  for (int i = 1; i <= RemovalCount && RemovalList[i] != 0; ++i) {
+    // A cell in two runs is listed twice but clears one ball.
+    if (Board[RemovalList[i]] != EmptyCell) ++Statistics.BallsCleared;
+    Board[RemovalList[i]] = EmptyCell;
+  }
   if (scoring) {
     AddPoints(LinePoints(RemovalCount, ScoreFactor));
     View.ShowScore(Variables.Score);

@@ -13,11 +13,21 @@ std::uint32_t ClockSeed() {
 
 }  // namespace
 
-TRandom::TRandom() : Engine(ClockSeed()), SeedSource(ClockSeed) {}
+TRandom::TRandom() : SeedSource(ClockSeed) { Seed(ClockSeed()); }
 
-void TRandom::Randomize() { Engine.seed(SeedSource()); }
+void TRandom::Randomize() { Seed(SeedSource()); }
 
-void TRandom::Seed(std::uint32_t seed) { Engine.seed(seed); }
+void TRandom::Seed(std::uint32_t seed) {
+  Engine.seed(seed);
+  Where = {seed, 0};
+}
+
+void TRandom::Restore(const TRandomState& state) {
+  assert(state.Draws <= MaxRestorableDraws);
+  Seed(state.Seed);
+  Engine.discard(state.Draws);
+  Where.Draws = state.Draws;
+}
 
 int TRandom::Random(int k) {
   assert(k >= 1);
@@ -28,6 +38,7 @@ int TRandom::Random(int k) {
   std::uint64_t draw;
   do {
     draw = Engine();
+    ++Where.Draws;
   } while (draw >= limit);
   return static_cast<int>(draw % bound);
 }

@@ -1,9 +1,24 @@
 // The path finder.
 #include "Stablo.h"
 
+#include <algorithm>
 #include <cassert>
 
-TStablo::TStablo(const TBoard& board, const TEdgeSets& edges) : Board(board), Edges(edges) { Reset(); }
+TStablo::TStablo(const TBoard& board, const TEdgeSets& edges) : Board(board), Neighbours{}, Queue{}, Blocked{} {
+  // Up, left, down, right: this order decides which of several shortest routes is taken. The edge
+  // sets are asked once here rather than at every step.
+  const struct {
+    int Offset;
+    const TRed& ForbiddingEdge;
+  } steps[] = {{-BoardSide, edges.TopRow}, {-1, edges.LeftColumn}, {BoardSide, edges.BottomRow}, {1, edges.RightColumn}};
+  for (int cell = 1; cell <= CellCount; ++cell) {
+    for (int direction = 0; direction < 4; ++direction) {
+      const bool forbidden = steps[direction].ForbiddingEdge.Contains(cell);
+      Neighbours[cell][direction] = static_cast<std::uint8_t>(forbidden ? cell : cell + steps[direction].Offset);
+    }
+  }
+  Reset();
+}
 
 void TStablo::Reset() {
   NodeCount = 1;
@@ -11,65 +26,50 @@ void TStablo::Reset() {
 }
 
 bool TStablo::FindPath(int source, int target) {
+  assert(NodeCount == 1 && source >= 1 && source <= CellCount);
   Target = target;
-  Nodes[NodeCount] = {source, 0};
-  ++NodeCount;
-  // Each node is a distinct cell, so the queue never holds more than the board's 81 cells.
-  for (int i = 1; i <= Nodes.Size; ++i) {
-    const int cell = Nodes[i].Cell;
-    if (cell == 0) return false;
-    if (Expand(cell)) return true;
-  }
-  return false;
-}
-
-bool TStablo::Expand(int cell) {
-  // The destination is recognised when it is taken from the queue, not when it is appended.
-  if (cell == Target) return true;
-  // Up, left, down, right: this order decides which of several shortest routes is taken.
-  const struct {
-    int Offset;
-    const TRed& Edge;
-  } steps[] = {{-9, Edges.TopRow}, {-1, Edges.LeftColumn}, {9, Edges.BottomRow}, {1, Edges.RightColumn}};
-  for (const auto& step : steps) {
-    const int neighbour = cell + step.Offset;
-    if (CanEnter(cell, neighbour, step.Edge)) {
-      assert(NodeCount <= Nodes.Size);
-      Nodes[NodeCount] = {neighbour, cell};
-      ++NodeCount;
+  std::copy(Board.Items.begin(), Board.Items.end(), Blocked.begin() + 1);
+  Queue[0] = {source, 0};
+  Blocked[source] = 1;
+  int tail = 1;
+  bool found = false;
+  // Each cell is queued once at most, so the queue never holds more than the board's 81 cells.
+  for (int head = 0; head < tail; ++head) {
+    const int cell = Queue[head].Cell;
+    // The destination is recognised when it is taken from the queue, not when it is appended.
+    if (cell == target) {
+      found = true;
+      break;
     }
+    const std::array<std::uint8_t, 4>& neighbours = Neighbours[cell];
+    Visit(neighbours[0], cell, tail);
+    Visit(neighbours[1], cell, tail);
+    Visit(neighbours[2], cell, tail);
+    Visit(neighbours[3], cell, tail);
   }
-  return false;
+  std::copy_n(Queue.begin(), tail, Nodes.Items.begin());
+  NodeCount = tail + 1;
+  return found;
 }
 
-bool TStablo::CanEnter(int from, int cell, const TRed& forbiddingEdge) const {
-  if (InTree(cell)) return false;
-  // The edge is asked before the board, so a number outside 1..81 is never looked up.
-  if (forbiddingEdge.Contains(from)) return false;
-  return Board[cell] == EmptyCell;
-}
-
-bool TStablo::InTree(int cell) const {
-  for (const TNode& node : Nodes.Items)
-    if (node.Cell == cell) return true;
-  return false;
-}
-
-int TStablo::ParentOf(int cell) const {
-  for (const TNode& node : Nodes.Items)
-    if (node.Cell == cell) return node.Parent;
-  return 0;
+void TStablo::Visit(int neighbour, int parent, int& tail) {
+  const bool open = Blocked[neighbour] == EmptyCell;
+  Queue[tail] = {neighbour, parent};
+  Blocked[neighbour] = 1;
+  tail += open;
 }
 
 void TStablo::BuildPath() {
-  TOneBased<int, CellCount> backwards;
+  // A parent's node lies before its child's, so one sweep back over the nodes finds the whole route,
+  // from the target to the source; it is then turned round.
   int cell = Target;
   PathLength = 0;
-  for (int k = 1; k <= CellCount; ++k) {
+  for (int position = NodeCount - 1; position >= 1 && cell != 0; --position) {
+    const TNode& node = Nodes[position];
+    if (node.Cell != cell) continue;
     ++PathLength;
-    backwards[PathLength] = cell;
-    if (cell == Nodes[1].Cell) break;
-    cell = ParentOf(cell);
+    Path[PathLength] = cell;
+    cell = node.Parent;
   }
-  for (int k = 1; k <= PathLength; ++k) Path[k] = backwards[PathLength - k + 1];
+  std::reverse(Path.Items.begin(), Path.Items.begin() + PathLength);
 }

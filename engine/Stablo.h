@@ -1,6 +1,9 @@
 // The path finder: breadth-first search over empty cells, with a fixed direction order for ties.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "Board.h"
 #include "Red.h"
 
@@ -28,11 +31,16 @@ public:
   int PathLength = 0;
 
 private:
-  bool Expand(int cell);
-  bool CanEnter(int from, int cell, const TRed& forbiddingEdge) const;
-  bool InTree(int cell) const;
-  int ParentOf(int cell) const;
+  void Visit(int neighbour, int parent, int& tail);
 
   const TBoard& Board;
-  const TEdgeSets& Edges;
+  // Each cell's neighbours up, left, down and right, or the cell itself where an edge set forbids
+  // the step: a cell is in the tree before it is expanded, so it never enters itself.
+  std::array<std::array<std::uint8_t, 4>, CellCount + 1> Neighbours;
+  // The running search takes no branch per neighbour: each is written to the queue's next place,
+  // and only one that may be entered advances the queue, which has a spare place for the last write.
+  // The queue becomes Nodes when the search ends.
+  std::array<TNode, CellCount + 1> Queue;
+  // The board by cell number, with every cell of the tree marked as well: 0 where a step may enter.
+  std::array<BallCode, CellCount + 1> Blocked;
 };

@@ -31,6 +31,7 @@ void TGame::PanelClick(int cell) {
         Board[TargetCell] = Board[SelectedCell];
         Board[SelectedCell] = EmptyCell;
         SwitchTimer(TAnimationTimer::Move, true);
+        ++Statistics.Moves;
         LastCell = TargetCell;
         SelectedCell = 0;
         TargetCell = 0;
@@ -45,6 +46,12 @@ void TGame::PanelClick(int cell) {
   SwitchTimer(TAnimationTimer::Jump, true);
 }
 
+void TGame::DeselectBall() {
+  if (SelectedCell == 0 || MoveTimer.Enabled || DestroyTimer.Enabled || MakeTimer.Enabled || WaitDepth > 0) return;
+  StopSelectionDisplay();
+  SelectedCell = 0;
+}
+
 void TGame::FinishMove() {
   if (Board[LastCell] == BombBall) {
     BlastBomb();
@@ -52,7 +59,12 @@ void TGame::FinishMove() {
     return;
   }
   if (!CheckLines(true)) SpawnBalls();
-  if (CountEmptyCells(Board) == 0) Scores.SubmitScore();
+  if (CountEmptyCells(Board) == 0) OfferScore();
+}
+
+void TGame::OfferScore() {
+  // A game in which a move was taken back is no record of play.
+  if (Variables.UndoUsed == 0) Scores.SubmitScore();
 }
 
 void TGame::BlastBomb() {
@@ -112,13 +124,17 @@ int TGame::RandomEmptyCell() {
 void TGame::StartNewGame() {
   const int level = GameSettings.Level;
   View.ArrangePreview(level);
-  BallsPerTurn = level == 1 ? 4 : level == 2 ? 5 : 3;
+  Level = level;
+  ++Serial;
+  BallsPerTurn = BallsPerTurnFor(level);
   ScoreFactor = ScoreFactorFor(GameSettings.Jokers, GameSettings.Bombs);
   Variables.GameBombs = GameSettings.Bombs != 0;
   Variables.GameJokers = GameSettings.Jokers != 0;
   // The game being abandoned is offered; the score keeper ignores a score offered before.
-  Scores.SubmitScore();
+  OfferScore();
   Variables.ScoreSubmitted = 0;
+  Variables.UndoUsed = 0;
+  Statistics = {};
   View.ShowBest(Scores.BestScore(level));
   View.SetNewEnabled(false);
   for (const TAnimationTimer timer :

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CheckedFile.h"
 #include "Crypt.h"
 #include "FuzzSupport.h"
 #include "InOutError.h"
@@ -71,7 +72,7 @@ void CheckScrambling(std::span<const std::uint8_t> input) {
   Require(Same(std::span(again).subspan(2), input.subspan(2)), "scrambling undoes unscrambling");
   ScrambleFile(path);
   Require(Same(ReadWholeFile(path), again), "the file and memory scramble alike");
-  Require(!FileExists(ScrambleWorkFilePath(path)), "no work file is left behind");
+  Require(!FileExists(WorkFilePath(path)), "no work file is left behind");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Fuzzes Balls.cfg: whatever the file holds, the settings come out in range, taken from the file
-// when its first eleven bytes are a valid record and otherwise the defaults, written back.
+// when its first eleven bytes are a valid record and otherwise the defaults, written back after the
+// file was set aside whole.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> input(data, size);
-  static const std::string folder = ScratchFolder();
+  const std::string folder = EmptySubfolder("settings");
   const std::string path = folder + "/" + SettingsFileName;
   WriteWholeFile(path, input);
 
@@ -29,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(std::equal(after.begin(), after.end(), input.begin(), input.end()), "a valid file is left alone");
   } else {
     Require(GameSettings == DefaultSettings, "an unusable file gives the defaults");
+    const TBytes kept = ReadWholeFile(path + ".bad");
+    Require(std::equal(kept.begin(), kept.end(), input.begin(), input.end()), "the unusable file is kept whole");
     Require(after.size() == TGameSettings::Size, "the defaults are written back, eleven bytes");
     for (std::size_t k = 0; k < TGameSettings::Size; ++k)
       Require(after[k] == DefaultSettings.Byte(k), "the file holds the defaults");

@@ -65,12 +65,6 @@ std::vector<std::uint8_t> UnscrambleBytes(std::span<const std::uint8_t> scramble
   return plain;
 }
 
-std::string ScrambleWorkFilePath(const std::string& path) {
-  const std::string folder = FolderOf(path);
-  if (folder.empty()) return ScrambleWorkFileName;
-  return (folder == "/" ? folder : folder + "/") + ScrambleWorkFileName;
-}
-
 namespace {
 
 // Overwrites a file that has just been replaced with zeros, in place, so that no copy of the old
@@ -90,12 +84,13 @@ void WipeReplaced(TFile& replaced, bool writable) {
 }
 
 void TransformFile(const std::string& path, TScrambler::TDirection direction) {
-  // Read-write only for the wipe; a read-only file is still transformed, just not wiped.
+  // Read-write only for the wipe; a read-only file is still transformed, just not wiped, and so is
+  // a link, whose target is not ours to overwrite.
   int error = 0;
-  std::optional<TFile> source = TFile::TryOpen(path, O_RDWR, error);
+  std::optional<TFile> source = TFile::TryOpen(path, O_RDWR | O_NOFOLLOW, error);
   const bool writable = source.has_value();
   if (!writable) {
-    if (error != EACCES && error != EPERM && error != EROFS) RaiseInOutError("open", path, error);
+    if (error != EACCES && error != EPERM && error != EROFS && error != ELOOP) RaiseInOutError("open", path, error);
     source.emplace(TFile::Open(path, O_RDONLY));
   }
 
@@ -106,7 +101,7 @@ void TransformFile(const std::string& path, TScrambler::TDirection direction) {
     if (source->Read(std::span(block).first(2)) < 2) throw EInOutError("read", path, "shorter than the key bytes");
   }
 
-  ReplaceFile(path, ScrambleWorkFilePath(path), [&](TFile& work) {
+  ReplaceFile(path, WorkFilePath(path), [&](TFile& work) {
     if (direction == TScrambler::TDirection::Scramble) work.Write(std::array{sums.SumA, sums.SumB});
     TScrambler scrambler(direction);
     for (;;) {
@@ -128,5 +123,5 @@ void UnscrambleFile(const std::string& path) { TransformFile(path, TScrambler::T
 
 void WriteScrambledFile(const std::string& path, std::span<const std::uint8_t> plain) {
   const std::vector<std::uint8_t> scrambled = ScrambleBytes(plain);
-  ReplaceFile(path, ScrambleWorkFilePath(path), [&](TFile& work) { work.Write(scrambled); });
+  ReplaceFile(path, WorkFilePath(path), [&](TFile& work) { work.Write(scrambled); });
 }

@@ -9,8 +9,6 @@
 
 inline constexpr const char* ScrambleKey = "Tw4_LoPe9#";
 inline constexpr std::size_t ScrambleBlockSize = 2048;
-// The work file, made in the folder of the file being changed so that it can be renamed over it.
-inline constexpr const char* ScrambleWorkFileName = "$$$$$.$$";
 
 struct TKeySums {
   std::uint8_t SumA;
@@ -50,5 +48,3 @@ void UnscrambleFile(const std::string& path);
 // Writes the scrambled form of `plain` to `path` through the work file, replacing the old file
 // atomically and creating it when missing.
 void WriteScrambledFile(const std::string& path, std::span<const std::uint8_t> plain);
-
-std::string ScrambleWorkFilePath(const std::string& path);

@@ -1,7 +1,9 @@
-// The dialog forms' font and placement.
+// The dialog forms' font, placement and level tabs.
 #include "DialogForms.h"
 
+#include <QFrame>
 #include <QScreen>
+#include <QTabBar>
 
 QFont ArialFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Arial"));
@@ -17,4 +19,23 @@ void CenterOnScreen(QWidget& form) {
   const QRect frame = form.frameGeometry();
   const QPoint centre = screen->availableGeometry().center();
   form.move(centre.x() - frame.width() / 2, centre.y() - frame.height() / 2);
+}
+
+TLevelTabs CreateLevelTabs(QWidget& form, const QRect& geometry) {
+  auto* tab = new QWidget(&form);
+  tab->setObjectName(QStringLiteral("Tab"));
+  tab->setGeometry(geometry);
+  auto* bar = new QTabBar(tab);
+  bar->setObjectName(QStringLiteral("TabBar"));
+  bar->setFocusPolicy(Qt::NoFocus);
+  bar->setDrawBase(false);
+  bar->setExpanding(false);
+  for (const char* level : {"Normal", "Hard", "Impossible"}) bar->addTab(QString::fromLatin1(level));
+  const int barHeight = bar->sizeHint().height();
+  bar->setGeometry(0, 0, tab->width(), barHeight);
+  auto* page = new QFrame(tab);
+  page->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  page->setGeometry(0, barHeight - 1, tab->width(), tab->height() - barHeight + 1);
+  page->lower();
+  return {tab, bar, page};
 }

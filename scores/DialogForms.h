@@ -4,14 +4,27 @@
 
 #include <QFont>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <algorithm>
 #include <cassert>
 
+class QFrame;
+class QTabBar;
+
 // Arial of the given pixel height; on Linux the font configuration answers with a metric twin.
 QFont ArialFont(int pixelSize, bool bold);
+
+// The tab control of a dialog by level: a widget "Tab" at `geometry` on the form, holding the tab bar
+// "TabBar" with the three levels and, beneath it, the one raised page that the three tabs share.
+struct TLevelTabs {
+  QWidget* Tab;
+  QTabBar* Bar;
+  QFrame* Page;
+};
+TLevelTabs CreateLevelTabs(QWidget& form, const QRect& geometry);
 
 // Places the form in the middle of the screen it is on, its frame included.
 void CenterOnScreen(QWidget& form);

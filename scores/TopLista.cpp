@@ -1,19 +1,16 @@
 // The three top-ten lists and their file.
 #include "TopLista.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cassert>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <optional>
 
 #include "CheckedFile.h"
 #include "Crypt.h"
 #include "GameSettings.h"
+#include "SetAside.h"
 
 std::string TScoreEntry::Name() const {
   return std::string(NameChars.data(), std::min<std::size_t>(NameLength, MaxNameLength));
@@ -100,55 +97,56 @@ std::string ScorePath(const std::string& directory) { return directory + "/" + S
 
 enum class TScoreFileState { Missing, Damaged, Read };
 
+// What the read found, and for a damaged file why it cannot be used.
+struct TScoreFileRead {
+  TScoreFileState State;
+  std::string Why;
+};
+
+TScoreFileRead Damaged(std::string why) { return {TScoreFileState::Damaged, std::move(why)}; }
+
 // Reads the scrambled file whole; the file is opened for reading only, so a read-only Score.dat
 // serves. Damaged: anything but a regular file of the right size, or one that cannot be read.
-TScoreFileState ReadScoreFile(const std::string& path, std::array<std::uint8_t, ScoreFileSize>& scrambled) {
-  int error = 0;
-  // O_NONBLOCK: a FIFO in the file's place must not hang the start.
-  std::optional<TFile> file = TFile::TryOpen(path, O_RDONLY | O_NONBLOCK, error);
-  if (!file) {
-    if (error == ENOENT) return TScoreFileState::Missing;
-    if (error == EACCES || error == EPERM || error == ELOOP || error == ENXIO || error == EIO)
-      return TScoreFileState::Damaged;
-    RaiseInOutError("open", path, error);
-  }
+TScoreFileRead ReadScoreFile(const std::string& path, std::array<std::uint8_t, ScoreFileSize>& scrambled) {
+  std::string why;
+  std::optional<TFile> file = OpenDataFile(path, why);
+  if (!file) return {why.empty() ? TScoreFileState::Missing : TScoreFileState::Damaged, why};
   const struct stat status = file->Status();
-  if (!S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) != ScoreFileSize)
-    return TScoreFileState::Damaged;
+  if (static_cast<std::size_t>(status.st_size) != ScoreFileSize)
+    return Damaged("it is " + std::to_string(status.st_size) + " bytes long instead of " +
+                   std::to_string(ScoreFileSize));
   try {
-    if (file->Read(scrambled) != ScoreFileSize) return TScoreFileState::Damaged;
-  } catch (const EInOutError&) {
-    return TScoreFileState::Damaged;
+    if (file->Read(scrambled) != ScoreFileSize) return Damaged("it ended while it was read");
+  } catch (const EInOutError& failure) {
+    return Damaged(std::string("it cannot be read (") + failure.what() + ")");
   }
   file->Close();
-  return TScoreFileState::Read;
-}
-
-void MoveAside(const std::string& path, const std::string& badPath) {
-  std::error_code ignored;
-  std::filesystem::remove_all(badPath, ignored);
-  if (std::rename(path.c_str(), badPath.c_str()) != 0) RaiseInOutError("rename", path, errno);
+  return {TScoreFileState::Read, {}};
 }
 
 }  // namespace
 
-void LoadScores(const std::string& directory, TRandom& random) {
+void LoadScores(const std::string& directory, TRandom& random, const TSetAsideReport& report) {
+  RemoveStaleWorkFile(directory);
   const std::string path = ScorePath(directory);
   std::array<std::uint8_t, ScoreFileSize> scrambled{};
-  TScoreFileState state;
+  TScoreFileRead read;
   try {
-    state = ReadScoreFile(path, scrambled);
+    read = ReadScoreFile(path, scrambled);
   } catch (const EInOutError&) {
     ScoreTable = TScoreTable::Default(random);
     throw;
   }
-  if (state == TScoreFileState::Read) {
+  if (read.State == TScoreFileState::Read) {
     const std::vector<std::uint8_t> plain = UnscrambleBytes(scrambled);
     ScoreTable = TScoreTable::Decode(std::span(plain).first<PlainScoreFileSize>());
     return;
   }
   ScoreTable = TScoreTable::Default(random);
-  if (state == TScoreFileState::Damaged) MoveAside(path, directory + "/" + BadScoreFileName);
+  if (read.State == TScoreFileState::Damaged) {
+    const std::string message = SetAside(path, read.Why + ", so the top-ten lists start afresh.");
+    if (report) report(message);
+  }
   SaveScores(directory);
 }
 
@@ -175,7 +173,7 @@ bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers,
 }
 
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs) {
-  if (game.ScoreSubmitted != 0) return;
+  if (game.ScoreSubmitted != 0 || game.UndoUsed != 0) return;
   if (!InsertScore(game, game.Score, game.GameJokers, game.GameBombs)) return;
   // Marked before the dialogs: should one of them end in an error, the record that is already in
   // the list must not be entered a second time by the next offer.

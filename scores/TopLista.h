@@ -13,9 +13,11 @@
 #include "Random.h"
 #include "ScoreDialogs.h"
 #include "ScoreNames.h"
+#include "SetAside.h"
 
 inline constexpr const char* ScoreFileName = "Score.dat";
-// Where a damaged Score.dat is kept, so that nothing the player had is destroyed.
+// Where the first damaged Score.dat is kept (later ones follow as Score.dat.bad.1 on), so that
+// nothing the player had is destroyed.
 inline constexpr const char* BadScoreFileName = "Score.dat.bad";
 inline constexpr int LevelCount = 3;
 inline constexpr int PlacesPerList = 10;
@@ -65,10 +67,12 @@ struct TScoreTable {
 // The one table of the program, filled by LoadScores.
 inline TScoreTable ScoreTable;
 
-// Fills ScoreTable from `directory`/Score.dat. A missing file gives the default table, which is
-// written at once. A file of the wrong size, or one that cannot be read, is first moved to
-// Score.dat.bad (replacing an older one). ScoreTable holds a usable table also when this raises.
-void LoadScores(const std::string& directory, TRandom& random);
+// Fills ScoreTable from `directory`/Score.dat, after removing a work file that a killed save left
+// there. A missing file gives the default table, which is written at once. A file of the wrong
+// size, or one that cannot be read, is first set aside (Score.dat.bad, keeping older backups) and
+// `report` tells the player so; tools without a player pass none. ScoreTable holds a usable table
+// also when this raises.
+void LoadScores(const std::string& directory, TRandom& random, const TSetAsideReport& report = {});
 
 // Writes ScoreTable to `directory`/Score.dat, replacing the old file in one step (or writing a
 // new one when it has gone).
@@ -79,8 +83,8 @@ void SaveScores(const std::string& directory);
 // place stays until StoreName gives the new one. Writes no file.
 bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers, std::uint8_t bombs);
 
-// Offers the running game's score once per game: a score that enters brings the name dialog and
-// then the top-ten dialog.
+// Offers the running game's score once per game, and never that of a game with a move taken back: a
+// score that enters brings the name dialog and then the top-ten dialog.
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs);
 
 // The name dialog's store: the name typed for place `lastRank` of the current level's list.

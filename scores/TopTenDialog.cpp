@@ -68,24 +68,11 @@ void TfrmTop10::CreateControls() {
   bevel->setGeometry(rect());
 
   // The tab control: one page shared by the three tabs, the tab only choosing the list.
-  auto* tab = new QWidget(this);
-  tab->setObjectName(QStringLiteral("Tab"));
-  tab->setGeometry(8, 8, 333, 377);
-  Tab = new QTabBar(tab);
-  Tab->setObjectName(QStringLiteral("TabBar"));
-  Tab->setFocusPolicy(Qt::NoFocus);
-  Tab->setDrawBase(false);
-  Tab->setExpanding(false);
-  for (const char* level : {"Normal", "Hard", "Impossible"}) Tab->addTab(QString::fromLatin1(level));
-  const int tabHeight = Tab->sizeHint().height();
-  Tab->setGeometry(0, 0, tab->width(), tabHeight);
-  auto* page = new QFrame(tab);
-  page->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  page->setGeometry(0, tabHeight - 1, tab->width(), tab->height() - tabHeight + 1);
-  page->lower();
+  const TLevelTabs tabs = CreateLevelTabs(*this, QRect(8, 8, 333, 377));
+  Tab = tabs.Bar;
   connect(Tab, &QTabBar::currentChanged, this, [this] { TabChange(); });
 
-  for (int row = 1; row <= TopTenRows; ++row) CreateRow(*tab, row);
+  for (int row = 1; row <= TopTenRows; ++row) CreateRow(*tabs.Tab, row);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("BitBtn1"));

@@ -3,7 +3,9 @@
 # Everything the build, the game and the tests use, by Debian package name.
 BRINDLOW_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
+  # Qt Charts' CMake files need Qt OpenGL's, which the Debian package does not bring along.
+  qt6-charts-dev libqt6opengl6-dev
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev

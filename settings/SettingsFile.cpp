@@ -1,34 +1,38 @@
 // Balls.cfg: the eleven bytes of GameSettings.
 #include "SettingsFile.h"
 
-#include <fcntl.h>
-
 #include <array>
 #include <cstddef>
-#include <cerrno>
 #include <cstdint>
 #include <optional>
 
 #include "CheckedFile.h"
+#include "SetAside.h"
 
 namespace {
 
 std::string SettingsPath(const std::string& directory) { return directory + "/" + SettingsFileName; }
 
-// The record in the file, when the file holds a complete one in range. A FIFO in the file's place
-// must not hang the start, hence O_NONBLOCK here and in SaveSettings (no effect on a regular file).
-std::optional<TGameSettings> ReadSettingsFile(const std::string& path) {
-  int error = 0;
-  std::optional<TFile> file = TFile::TryOpen(path, O_RDONLY | O_NONBLOCK, error);
-  if (!file) {
-    if (error == ENOENT) return std::nullopt;
-    RaiseInOutError("open", path, error);
-  }
+// The record in the file, or why the file cannot give one ("" when it is missing).
+std::optional<TGameSettings> ReadSettingsFile(const std::string& path, std::string& why) {
+  std::optional<TFile> file = OpenDataFile(path, why);
+  if (!file) return std::nullopt;
   TGameSettings stored{};
-  const std::size_t length = file->Read(std::span(&stored.Byte(0), TGameSettings::Size));
+  std::size_t length = 0;
+  try {
+    length = file->Read(std::span(&stored.Byte(0), TGameSettings::Size));
+  } catch (const EInOutError& failure) {
+    why = std::string("it cannot be read (") + failure.what() + ")";
+    return std::nullopt;
+  }
   file->Close();
-  if (length < TGameSettings::Size || !SettingsInRange(stored)) return std::nullopt;
-  return stored;
+  if (length < TGameSettings::Size)
+    why = "it is " + std::to_string(length) + " bytes long instead of " + std::to_string(TGameSettings::Size);
+  else if (!SettingsInRange(stored))
+    why = "it holds a value out of range";
+  else
+    return stored;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -45,12 +49,18 @@ bool SettingsInRange(const TGameSettings& settings) {
   return true;
 }
 
-void LoadSettings(const std::string& directory) {
+void LoadSettings(const std::string& directory, const TSetAsideReport& report) {
   // Defaults first, so that a failure below leaves a usable record behind.
   SetDefaultSettings();
-  if (const std::optional<TGameSettings> stored = ReadSettingsFile(SettingsPath(directory))) {
+  const std::string path = SettingsPath(directory);
+  std::string why;
+  if (const std::optional<TGameSettings> stored = ReadSettingsFile(path, why)) {
     GameSettings = *stored;
     return;
+  }
+  if (!why.empty()) {
+    const std::string message = SetAside(path, why + ", so the default settings are in force.");
+    if (report) report(message);
   }
   SaveSettings(directory);
 }
@@ -59,8 +69,5 @@ void SaveSettings(const std::string& directory) {
   const std::string path = SettingsPath(directory);
   std::array<std::uint8_t, TGameSettings::Size> bytes{};
   for (std::size_t k = 0; k < TGameSettings::Size; ++k) bytes[k] = GameSettings.Byte(k);
-  TFile file = TFile::Open(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK);
-  file.Write(bytes);
-  file.Sync();
-  file.Close();
+  ReplaceFile(path, WorkFilePath(path), [&](TFile& work) { work.Write(bytes); });
 }

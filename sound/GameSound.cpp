@@ -5,7 +5,6 @@
 
 #include "GameSettings.h"
 #include "InOutError.h"
-#include "SoundCount.h"
 #include "SoundUnavailable.h"
 
 TGameSound::TGameSound(TSoundSink sink, IMusicPlayer& player, TRandom& random)
@@ -28,13 +27,13 @@ std::string TGameSound::StartSound(const std::string& tempDirectory) {
   TempDirectory = tempDirectory;
   bool attached = false;
   try {
-    AttachSoundFiles(TempDirectory);
+    Share = AttachSoundFiles(TempDirectory);
     attached = true;
     ExtractSounds(Bank, TempDirectory);
   } catch (const EInOutError& error) {
     // The run goes on silent; the count this instance added is taken back.
     try {
-      if (attached && DetachSoundFiles(TempDirectory)) DeleteSoundFiles(Bank.Header, TempDirectory);
+      if (attached && DetachSoundFiles(TempDirectory, std::move(Share))) DeleteSoundFiles(Bank.Header, TempDirectory);
     } catch (const EInOutError&) {
     }
     SoundUnavailable = 1;
@@ -71,7 +70,7 @@ void TGameSound::ShutDown() {
   Started = false;
   BankEffects.PlayEffect(TSoundEffect::Close);
   Music.CloseMusic();
-  if (DetachSoundFiles(TempDirectory)) DeleteSoundFiles(Bank.Header, TempDirectory);
+  if (DetachSoundFiles(TempDirectory, std::move(Share))) DeleteSoundFiles(Bank.Header, TempDirectory);
 }
 
 bool TGameSound::Silent() const { return !Started; }

@@ -7,6 +7,7 @@
 #include "MusicPlayer.h"
 #include "Random.h"
 #include "SoundBank.h"
+#include "SoundCount.h"
 #include "SoundEffects.h"
 
 // The game's sound: the bank's effects, the songs and the shared unpacked files. Without a usable
@@ -53,6 +54,7 @@ private:
 
   TSoundBank Bank;
   std::string TempDirectory;
+  TSoundFilesShare Share;  // from counting in to counting out
   TBankEffectPlayer BankEffects;
   TSilentEffectPlayer SilentEffects;
   TMusic Music;

@@ -1,6 +1,7 @@
 // Reading, checking and unpacking the sound bank.
 #include "SoundBank.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,10 +43,23 @@ std::string NameProblem(const TBankHeader& header, int k) {
   return {};
 }
 
-TFile OpenForReading(const std::string& path) {
-  TFile file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw EInOutError("open", path, std::strerror(errno));
-  return file;
+// Opens the bank for reading, never waiting: a FIFO in its place would block an ordinary open until
+// something writes to it. Returns "" or why the bank cannot be read, for the player; a bank that
+// is not a regular file is refused like a damaged one.
+std::string OpenForReading(const std::string& path, TFile& file, struct stat& status) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return std::strerror(errno);
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return "it is not a file";
+  }
+  file.reset(::fdopen(descriptor, "rb"));
+  if (!file) {
+    const int error = errno;
+    ::close(descriptor);
+    return std::strerror(error);
+  }
+  return {};
 }
 
 void CopyEntry(std::FILE* bank, const TSoundBank& sound, int k, const std::string& target) {
@@ -120,11 +134,10 @@ std::string CheckBankHeader(const TBankHeader& header, std::int64_t fileSize) {
 std::string ReadSoundBank(const std::string& bankPath, TSoundBank& bank) {
   std::error_code ignored;
   if (!std::filesystem::exists(bankPath, ignored)) return SoundBankMissingMessage;
-  TFile file(std::fopen(bankPath.c_str(), "rb"));
   struct stat status {};
-  if (!file || fstat(fileno(file.get()), &status) != 0)
-    return "Sound file cannot be read: " + std::string(std::strerror(errno)) + ".";
-  if (!S_ISREG(status.st_mode)) return "Sound file cannot be read: it is not a file.";
+  TFile file;
+  if (const std::string problem = OpenForReading(bankPath, file, status); !problem.empty())
+    return "Sound file cannot be read: " + problem + ".";
   std::array<std::uint8_t, BankHeaderSize> bytes;
   if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
     return Damaged("it is shorter than its 4340-byte header");
@@ -135,7 +148,10 @@ std::string ReadSoundBank(const std::string& bankPath, TSoundBank& bank) {
 
 void ExtractSounds(TSoundBank& bank, const std::string& tempDirectory) {
   bank.EntryOffsets = ComputeEntryOffsets(bank.Header);
-  TFile file = OpenForReading(bank.BankPath);
+  TFile file;
+  struct stat status {};
+  if (const std::string problem = OpenForReading(bank.BankPath, file, status); !problem.empty())
+    throw EInOutError("open", bank.BankPath, problem);
   for (int k = 1; k <= bank.Header.Count; ++k)
     CopyEntry(file.get(), bank, k,
               (std::filesystem::path(tempDirectory) / bank.Header.Names[k]).string());

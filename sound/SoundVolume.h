@@ -2,8 +2,6 @@
 #pragma once
 
 inline constexpr int FullVolume = 100;
-// The music's volume on a first start: low enough that a line breaking stands clearly above any song.
-inline constexpr int DefaultMusicVolume = 25;
 
 // Applied at once to the effect that is sounding and the song that is playing, and kept for later ones.
 // Opens the audio device when it is not open yet; without a device nothing sounds anyway.

@@ -35,7 +35,8 @@ QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
 void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
   // Reduced motion shows a selected ball at rest under a steady highlight, and a new ball whole at once.
   const bool reduced = AnimationPace == TAnimationPace::Reduced;
-  const bool selected = reduced && set == TSpriteSet::Jump;
+  const bool selected = reduced && GameRules && GameRules->TimerEnabled(TAnimationTimer::Jump) &&
+                        GameRules->Fields().SelectedCell == cell;
   if (reduced && (set == TSpriteSet::Jump || set == TSpriteSet::Make)) {
     set = TSpriteSet::Normal;
     frame = 1;
@@ -46,6 +47,8 @@ void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
 }
 
 void TfrmLines::ClearCell(int cell) {
+  // A cell that empties means the board is no longer full: the game-over sign has served.
+  DismissGameOver();
   CellPictures[cell - 1] = {};
   CellImage(cell)->ClearPicture();
   CellImage(cell)->SetHighlight(false);
@@ -85,11 +88,19 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
   QTimer& control = AnimationTimer(timer);
   if (!enabled) control.stop();
   else if (!Closing && !control.isActive()) control.start();
+  // Without the bounce the highlight is all that tells of a selection: it comes with the click.
+  const int selected = GameRules ? GameRules->Fields().SelectedCell : 0;
+  if (timer == TAnimationTimer::Jump && enabled && selected != 0 && AnimationPace == TAnimationPace::Reduced)
+    CellImage(selected)->SetHighlight(true);
 }
 
 void TfrmLines::Tick(TAnimationTimer timer) {
   switch (timer) {
-    case TAnimationTimer::Move: GameRules->MoveTimerTimer(); break;
+    case TAnimationTimer::Move:
+      // The last move tick returns only when the whole turn, record dialogs included, has ended.
+      GameRules->MoveTimerTimer();
+      ShowGameOverWhenFull();
+      break;
     case TAnimationTimer::Jump: GameRules->JumpTimerTimer(); break;
     case TAnimationTimer::Make: GameRules->MakeTimerTimer(); break;
     case TAnimationTimer::Destroy: GameRules->DestroyTimerTimer(); break;

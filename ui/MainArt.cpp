@@ -7,6 +7,8 @@
 #include <cassert>
 
 #include "AssetNames.h"
+#include "BoardCursor.h"
+#include "Bevels.h"
 #include "ImageControl.h"
 #include "MainWindow.h"
 #include "SpriteForm.h"
@@ -24,6 +26,12 @@ void TfrmLines::SetZoom(double zoom) {
   move(centre - rect().center());
   imgBackground->SetPicture(StartPictureAt(ArtSize));
   LoadSprites();
+  if (CursorCell != 0) PlaceClassic(*BoardCursor, ClassicPlace(*CellPanels[CursorCell - 1]));
+  // The Keys window lays itself out in the font it was made with: the next one is made in the new font.
+  if (Keys != nullptr && !Keys->isVisible()) {
+    Keys->deleteLater();
+    Keys = nullptr;
+  }
   if (ZoomChanged) ZoomChanged(zoom);
 }
 

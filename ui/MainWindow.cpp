@@ -44,9 +44,11 @@ TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   CreateControls();
+  CreateExtras();
   FormCreate();
   // The places and fonts as they stand now are the classic ones that every zoom step scales.
   ZoomWindow(*this, ArtSize.Zoom);
+  TakeStoredChoices();
 }
 
 TfrmLines::~TfrmLines() = default;
@@ -62,12 +64,18 @@ void TfrmLines::FormCreate() {
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
-  RunReportingErrors([this] { LoadSettings(Services.DataDirectory); });
+  // A data file that had to be set aside is said once, each in a warning box of its own.
+  const auto warnSetAside = [this](const std::string& message) {
+    Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(message));
+  };
+  RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
+  TakeStoredVolumes();
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
   } else {
     RunReportingErrors([this] {
+      ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
       if (!warning.empty()) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(warning));
     });
@@ -95,7 +103,7 @@ void TfrmLines::FormCreate() {
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
-  RunReportingErrors([this] { LoadScores(Services.DataDirectory, ProgramRandom()); });
+  RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -144,6 +152,7 @@ void TfrmLines::imgBackgroundClick() {
 }
 
 void TfrmLines::btnClick(int tag) {
+  DismissGameOver();
   switch (tag) {
     case 1:
       GameRules->RequestNewGame();
@@ -167,7 +176,7 @@ void TfrmLines::btnClick(int tag) {
       assert(false && "unknown button tag");
   }
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
-  if (tag != 1) activateWindow();
+  if (tag != 1) TakeKeyboard();
 }
 
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
@@ -182,7 +191,11 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  if (ScoreDialogs != nullptr && GameRules) ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  if (ScoreDialogs == nullptr || !GameRules) return;
+  const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
+  ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  // A record brought up its name and top-ten dialogs.
+  if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
 
 std::uint16_t TfrmLines::BestScore(int level) { return ::BestScore(level); }

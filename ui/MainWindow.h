@@ -15,11 +15,18 @@
 #include "GameHost.h"
 #include "GameVariables.h"
 #include "ImageStorage.h"
+#include "KeysWindow.h"
+#include "Preferences.h"
+#include "PreferencesDialog.h"
 #include "ScaledArt.h"
 #include "SettingsChanges.h"
 
 class QLabel;
 class TBevel;
+class TBoardCursor;
+class TGameOverBoard;
+class TMainMenu;
+class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
@@ -35,7 +42,7 @@ struct TLinesServices {
   std::string BankDirectory;  // holds Sound.dat
   std::string DataDirectory;  // holds Balls.cfg and Score.dat
   ISoundLayer* Sound = nullptr;  // lives as long as the window
-  // Start-up's one warning ("Sound file is missing!"); a modal box unless replaced.
+  // Start-up's warnings ("Sound file is missing!", a data file set aside); a modal box unless replaced.
   TWarn Warn;
 };
 
@@ -72,6 +79,13 @@ public:
   bool Symbols() const { return ArtSize.Symbols; }
   void SetPace(TAnimationPace pace);
   TAnimationPace Pace() const { return AnimationPace; }
+
+  // The player's choices beyond the classic Options as they stand, and taking new ones: each is in effect
+  // at once and kept in the preferences file.
+  TPlayerChoices Choices() const;
+  void Choose(const TPlayerChoices& choices);
+  // Runs the Preferences dialog; its OK takes what it shows.
+  void ShowPreferences();
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
@@ -116,11 +130,20 @@ public:
   bool IsMinimized() const { return Minimized; }
   bool IsClosing() const { return Closing; }
   bool SoundBankMissing() const { return BankMissing; }
+  // The cell the keyboard's cursor frames, 0 while it is hidden.
+  int KeyboardCursor() const { return CursorCell; }
+  const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
+  TMainMenu& ContextMenu() { return *Menu; }
+  TPreferences& PlayerPreferences() { return Preferences; }
 
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateControls();
@@ -137,6 +160,23 @@ private:
   // the preview in them.
   void LoadSprites();
   void ShowCellPicture(int cell);
+  void CreateExtras();
+  // The choices kept from an earlier run, or the step that fits the screen at a first start.
+  void TakeStoredChoices();
+  void TakeStoredVolumes();
+  void ConnectChoices();
+  void ApplyVolumes();
+  void ShowChoicesInMenu();
+  // Keyboard play and the extras around the classic game.
+  void MoveCursor(int columns, int rows);
+  void HideCursor();
+  void ShowGameOverWhenFull();
+  void DismissGameOver();
+  void PopUpMenu(const QPoint& globalPosition);
+  void ShowKeys();
+  TKeyRows KeyRows() const;
+  // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
+  void TakeKeyboard();
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -162,6 +202,16 @@ private:
   TBevelPanel* panBest = nullptr;
   TBevelPanel* panScore = nullptr;
   TBevelPanel* panExpertMode = nullptr;
+  TBoardCursor* BoardCursor = nullptr;
+  TGameOverBoard* GameOverBoard = nullptr;
+  TMainMenu* Menu = nullptr;
+  TfrmKeys* Keys = nullptr;
+  TfrmPreferences* PreferencesDialog = nullptr;
+  int EffectVolumePercent = EffectVolume.Default;
+  int MusicVolumePercent = MusicVolume.Default;
+  int CursorCell = 0;
+  // Read once as the window is created; each change from the menu is written at once.
+  TPreferences Preferences;
 
   QTimer MoveTimer;
   QTimer JumpTimer;

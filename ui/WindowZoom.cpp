@@ -76,6 +76,8 @@ void PlaceClassic(QWidget& control, const QRect& classic) {
   control.setGeometry(ZoomedRect(classic, WindowZoom(control)));
 }
 
+QRect ClassicPlace(const QWidget& control) { return control.property(PlaceProperty).toRect(); }
+
 double FittingZoom(int classicHeight, int availableHeight) {
   double fitting = ZoomSteps.front();
   for (double step : ZoomSteps)

@@ -27,6 +27,8 @@ void ZoomWindow(QWidget& window, double zoom);
 // Gives a control a new classic place after the window was zoomed: placed now at the window's step, and
 // kept at the same classic place through later steps.
 void PlaceClassic(QWidget& control, const QRect& classic);
+// A control's classic place, as ZoomWindow or PlaceClassic took it.
+QRect ClassicPlace(const QWidget& control);
 
 // The largest step at which a window of the classic height takes at most half of the available height,
 // at least 1.

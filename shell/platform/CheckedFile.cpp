@@ -2,6 +2,7 @@
 #include "CheckedFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -93,39 +94,89 @@ void TFile::Close() {
   if (result != 0 && errno != EINTR) RaiseInOutError("close", FilePath, errno);
 }
 
+std::optional<TFile> OpenDataFile(const std::string& path, std::string& why) {
+  int error = 0;
+  // O_NONBLOCK lets a FIFO open at once; it has no effect on a regular file.
+  std::optional<TFile> file = TFile::TryOpen(path, O_RDONLY | O_NONBLOCK, error);
+  if (!file) {
+    if (error == ENOENT) return std::nullopt;
+    if (error != EACCES && error != EPERM && error != ELOOP && error != ENXIO && error != EIO)
+      RaiseInOutError("open", path, error);
+    why = std::string("it cannot be read (") + std::strerror(error) + ")";
+    return std::nullopt;
+  }
+  if (!S_ISREG(file->Status().st_mode)) {
+    why = "it is not a file";
+    return std::nullopt;
+  }
+  return file;
+}
+
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return "";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string WorkFilePath(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  if (folder.empty()) return WorkFileName;
+  return (folder == "/" ? folder : folder + "/") + WorkFileName;
+}
+
 namespace {
 
-// Makes a finished rename durable. The rename itself is already atomic, so a folder that refuses
-// to be flushed (some file systems do) costs durability only and is not reported.
-void SyncFolderQuietly(const std::string& path) {
-  const std::string folder = FolderOf(path);
-  const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  ::fsync(descriptor);
-  ::close(descriptor);
-}
+// The folder of the files being replaced, locked against the other running copies for as long
+// as it is held. A folder that cannot be locked (some network file systems refuse) costs only the
+// protection against a save at the very same moment, so it is not reported.
+class TFolderLock {
+public:
+  explicit TFolderLock(const std::string& folder)
+      : Descriptor(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (Descriptor < 0) return;
+    while (::flock(Descriptor, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  TFolderLock(const TFolderLock&) = delete;
+  TFolderLock& operator=(const TFolderLock&) = delete;
+  ~TFolderLock() {
+    if (Descriptor >= 0) ::close(Descriptor);
+  }
+
+  // Makes a finished rename durable. The rename itself is already atomic, so a folder that refuses
+  // to be flushed (some file systems do) costs durability only and is not reported.
+  void SyncQuietly() {
+    if (Descriptor >= 0) ::fsync(Descriptor);
+  }
+
+private:
+  int Descriptor;
+};
 
 }  // namespace
 
 void ReplaceFile(const std::string& path, const std::string& workPath,
                  const std::function<void(TFile& work)>& fill) {
+  TFolderLock folder(FolderOf(workPath));
   try {
-    TFile work = TFile::Open(workPath, O_WRONLY | O_CREAT | O_TRUNC);
+    // Whatever holds the name now (a killed save's leftover, a planted link) is not ours to write.
+    DeleteFileQuietly(workPath);
+    TFile work = TFile::Open(workPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
     fill(work);
     work.Sync();
     work.Close();
-    if (::rename(workPath.c_str(), path.c_str()) != 0) RaiseInOutError("rename", workPath, errno);
+    // Named after the file it was to replace, which is what the player knows and can mend.
+    if (::rename(workPath.c_str(), path.c_str()) != 0) RaiseInOutError("rename", path, errno);
   } catch (...) {
     DeleteFileQuietly(workPath);
     throw;
   }
-  SyncFolderQuietly(path);
+  folder.SyncQuietly();
+}
+
+void RemoveStaleWorkFile(const std::string& folder) {
+  TFolderLock lock(folder);
+  DeleteFileQuietly(folder + "/" + WorkFileName);
 }
 
 void DeleteFileQuietly(const std::string& path) { ::unlink(path.c_str()); }

@@ -19,7 +19,10 @@ std::string TempDirectoryIn(const std::string& base) {
   int error = 0;
   std::optional<TFile> opened = TFile::TryOpen(folder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW, error);
   if (!opened) {
-    if (error == ELOOP) throw EInOutError("open", folder, "is a symbolic link");
+    // A link to a folder gives ENOTDIR, not ELOOP, when O_DIRECTORY meets it.
+    struct stat link {};
+    if (error == ELOOP || (error == ENOTDIR && ::lstat(folder.c_str(), &link) == 0 && S_ISLNK(link.st_mode)))
+      throw EInOutError("open", folder, "is a symbolic link");
     RaiseInOutError("open", folder, error);
   }
   const struct stat status = opened->Status();

@@ -30,6 +30,14 @@ public:
   TGameVariables Game;
 };
 
+// The form's control of that name; a missing control ends the test binary with its name.
+template <typename T = QWidget>
+T* Control(QWidget& form, const QString& name) {
+  T* control = form.findChild<T*>(name);
+  if (control == nullptr) qFatal("no control %s", qPrintable(name));
+  return control;
+}
+
 // The main window's normal sprite set, filled from the sprite form as the window fills it.
 const TImageStorage& NormalSprites();
 

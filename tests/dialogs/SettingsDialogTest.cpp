@@ -28,13 +28,6 @@
 
 namespace {
 
-template <typename T = QWidget>
-T* Control(QWidget& form, const QString& name) {
-  T* control = form.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", qPrintable(name));
-  return control;
-}
-
 QCheckBox* Box(QWidget& form, int number) { return Control<QCheckBox>(form, QStringLiteral("CheckBox%1").arg(number)); }
 TRadioGroup* Level(QWidget& form) { return Control<TRadioGroup>(form, QStringLiteral("grpLevel")); }
 TRadioGroup* Music(QWidget& form) { return Control<TRadioGroup>(form, QStringLiteral("grpMusic")); }

@@ -14,13 +14,6 @@
 
 namespace {
 
-template <typename T = QWidget>
-T* Control(QWidget& form, const QString& name) {
-  T* control = form.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", qPrintable(name));
-  return control;
-}
-
 QLabel* NamePanel(QWidget& form, int row) { return Control<QLabel>(form, QStringLiteral("panName%1").arg(row)); }
 QLabel* ScorePanel(QWidget& form, int row) { return Control<QLabel>(form, QStringLiteral("panScore%1").arg(row)); }
 TImageControl* Mark(QWidget& form, int image) { return Control<TImageControl>(form, QStringLiteral("Image%1").arg(image)); }

@@ -14,7 +14,7 @@ ScoreFile=Score.dat SettingsFile=Balls.cfg BadScoreFile=Score.dat.bad
 
 program=$(new_program_folder game)
 MovesPlayed=0
-# How the kills fell: before the start wrote its table, or after; the settings file found empty, or whole.
+# How the kills fell: before the start wrote its table, or after; the settings file found missing, or whole.
 KilledBeforeTable=0 KilledAfterTable=0 SettingsEmpty=0 SettingsWhole=0
 
 # random_pause <most milliseconds>
@@ -29,11 +29,22 @@ kill_game() {
 # check_after_kill <what> [the damaged table the kill may have come before]: the files are whole; the next start
 # takes the table the kill left as it is (a damaged one would be moved aside and replaced), shows the top ten,
 # plays, and ends cleanly.
+# start_past_warning <program folder>: starts the game, which first says in a box that it set the damaged table aside.
+start_past_warning() {
+  local box
+  "$1/brindlow" >>"$E2eRoot/game.log" 2>&1 &
+  GamePid=$!
+  StartedPids+=("$GamePid")
+  box=$(wait_for_window "$GamePid" '^Warning$') || fail "the start did not say that it set the damaged table aside"
+  press_in "$box" Return
+  GameWindow=$(wait_for_window "$GamePid" "$GameTitle") || fail "the main window of $GamePid did not appear"
+}
+
 check_after_kill() {
-  local what=$1 damaged=${2:-} size
+  local what=$1 damaged=${2:-} size warned=
   rm -f "$E2eRoot/table-left"
   size=$(file_size "$program/$ScoreFile")
-  [ -n "$damaged" ] && cmp -s "$program/$ScoreFile" "$damaged" && size=missing
+  [ -n "$damaged" ] && cmp -s "$program/$ScoreFile" "$damaged" && size=missing warned=yes
   case $size in
     1082) KilledAfterTable=$((KilledAfterTable + 1)) && cp "$program/$ScoreFile" "$E2eRoot/table-left" ;;
     missing) KilledBeforeTable=$((KilledBeforeTable + 1)) ;;
@@ -42,10 +53,10 @@ check_after_kill() {
   size=$(file_size "$program/$SettingsFile")
   case $size in
     11) SettingsWhole=$((SettingsWhole + 1)) ;;
-    0 | missing) SettingsEmpty=$((SettingsEmpty + 1)) ;;
+    missing) SettingsEmpty=$((SettingsEmpty + 1)) ;;
     *) fail "$what: Balls.cfg is $size bytes after the kill" ;;
   esac
-  start_game "$program"
+  if [ -n "$warned" ]; then start_past_warning "$program"; else start_game "$program"; fi
   click_start_picture "$GameWindow"
   open_and_close "$GamePid" "$TopTenY" '^Top Ten$' Escape
   play_move "$GameWindow"
@@ -105,4 +116,4 @@ for ((round = 1; round <= Rounds; round++)); do
   note "round $round: three kills survived"
 done
 note "Score.dat: $KilledBeforeTable kills before it was written, $KilledAfterTable after (or whole all along)"
-note "Balls.cfg: $SettingsEmpty kills found it missing or emptied, $SettingsWhole whole"
+note "Balls.cfg: $SettingsEmpty kills found it missing, $SettingsWhole whole"

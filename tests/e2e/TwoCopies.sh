@@ -1,6 +1,7 @@
 #!/bin/bash
 # Two copies share the unpacked sound files: the first to close leaves them for the other, the last removes them,
-# whichever closes first.
+# whichever closes first. A copy killed without its shut-down does not keep them for ever: the next copy removes
+# them when it closes.
 set -u
 source "${0%/*}/E2eSupport.sh"
 e2e_setup "$@"
@@ -44,3 +45,23 @@ run_pair() {
 MovesPlayed=0
 run_pair 1
 run_pair 2
+
+# after_a_killed_copy <copies killed first>
+after_a_killed_copy() {
+  local killed
+  for ((killed = 1; killed <= $1; killed++)); do
+    start_game "$program"
+    kill -KILL "$GamePid"
+    wait "$GamePid" 2>/dev/null
+  done
+  [ "$(unpacked_files)" -gt 0 ] || fail "the killed copies unpacked nothing into $UnpackFolder"
+  start_game "$program"
+  click_start_picture "$GameWindow"
+  exit_game "$GamePid" "$GameWindow"
+  [ -z "$(ls -A "$UnpackFolder" 2>/dev/null)" ] ||
+    fail "a copy closed after $1 killed ones left $(ls -A "$UnpackFolder" | tr '\n' ' ')"
+  note "$1 copies killed, then one closed: nothing left behind"
+}
+
+after_a_killed_copy 1
+after_a_killed_copy 3

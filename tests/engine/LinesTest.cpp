@@ -176,6 +176,56 @@ TEST(Lines, JokersCountForTheColourAfterAGapButNeverReachAcrossIt) {
   EXPECT_EQ(across.Game.Variables.Score, 0);
 }
 
+// Five jokers after an empty cell are a line of their own, as five jokers at a line's start are,
+// in a row, a column and a diagonal alike.
+TEST(Lines, FiveJokersAfterAnEmptyCellVanishInEveryDirection) {
+  TTestGame row;
+  row.Load(
+      ". . . . . . . . J"
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". J J J J . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . 3",
+      {3, 4, 5});
+  row.Move(9, 42);
+  EXPECT_EQ(FirstRemoval(row.Host), (std::vector<int>{38, 39, 40, 41, 42}));
+  EXPECT_EQ(row.Game.Variables.Score, 10);
+
+  TTestGame column;
+  column.Load(
+      ". . . . . . . . ."
+      "J . . . . . . . ."
+      "J . . . . . . . ."
+      "J . . . . . . . ."
+      "J . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . 3 J",
+      {3, 4, 5});
+  column.Move(81, 46);
+  EXPECT_EQ(FirstRemoval(column.Host), (std::vector<int>{10, 19, 28, 37, 46}));
+
+  TTestGame diagonal;
+  diagonal.Load(
+      ". . . . . . . . J"
+      ". J . . . . . . ."
+      ". . J . . . . . ."
+      ". . . J . . . . ."
+      ". . . . J . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . ."
+      ". . . . . . . . 3",
+      {3, 4, 5});
+  diagonal.Move(9, 51);
+  EXPECT_EQ(FirstRemoval(diagonal.Host), (std::vector<int>{11, 21, 31, 41, 51}));
+}
+
 TEST(Lines, ShortDiagonalsNearTheCorners) {
   TTestGame five;
   five.Load(

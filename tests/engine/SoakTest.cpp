@@ -1,4 +1,5 @@
-// Whole games at every level, played through the click handler with every turn checked.
+// Whole games at every level, played through the click handler with every turn checked, moves taken
+// back and replayed, and positions passed through the saved game.
 #include <gtest/gtest.h>
 
 #include "Simulation.h"
@@ -34,4 +35,19 @@ TEST(Soak, GamesWithoutOptionsBringOnlyColours) {
     options.Level = level;
     ExpectCleanGames(options);
   }
+}
+
+TEST(Soak, MovesTakenBackAndSavedGamesComeBackExactly) {
+  TSimulationOptions options;
+  options.Games = 1000;
+  options.Seed = 909;
+  options.Level = 1;
+  options.Jokers = true;
+  options.Bombs = true;
+  options.UndoCheckEvery = 2;
+  options.SaveCheckEvery = 3;
+  const TSimulationReport report = Simulate(options);
+  EXPECT_GT(report.Undos, 5000);
+  EXPECT_GT(report.SavesChecked, 5000);
+  for (const std::string& violation : report.Violations) ADD_FAILURE() << violation;
 }

@@ -3,7 +3,30 @@
 
 #include <cassert>
 
-TTestGame::TTestGame(int level, bool jokers, bool bombs) : Game(Host, Host, Host, Host, Random) {
+const char* const AlmostFull =
+    "1 1 1 1 2 . 6 2 4"
+    "6 2 6 3 2 2 5 5 2"
+    "3 2 6 5 2 6 2 3 7"
+    "7 6 2 6 6 5 2 3 2"
+    "6 3 4 5 3 6 2 6 4"
+    "6 7 3 2 6 6 7 3 4"
+    "2 6 7 2 6 2 6 3 5"
+    "7 6 5 4 5 6 5 4 4"
+    "3 3 7 3 2 6 4 6 5";
+
+const char* const Sparse =
+    ". . . . . . . . ."
+    ". . . . . . . . ."
+    ". . . . . . . . ."
+    ". . . . . . . . ."
+    ". . . . 1 . . . 2"
+    ". . . . . . . . ."
+    ". . . . . . . . ."
+    ". . . . . . . . ."
+    ". . . . . . . . .";
+
+TTestGame::TTestGame(int level, bool jokers, bool bombs)
+    : Keeper(Host, Host, Host, Host, Random, Variables), Game(Keeper.Game()) {
   GameSettings = DefaultSettings;
   GameSettings.Level = static_cast<std::uint8_t>(level);
   GameSettings.Jokers = jokers ? 1 : 0;
@@ -23,7 +46,7 @@ void TTestGame::Load(const std::string& rows, std::initializer_list<BallCode> ne
 }
 
 void TTestGame::Move(int from, int to) {
-  Game.PanelClick(from);
-  Game.PanelClick(to);
+  Keeper.PanelClick(from);
+  Keeper.PanelClick(to);
   Host.RunUntilIdle();
 }

@@ -8,30 +8,6 @@
 
 namespace {
 
-// Full but for cell 6. The 2 at 5 can step to 6; then 5 is the only empty cell, so the first new ball
-// lands there, and a 1 completes the top row.
-const char* const AlmostFull =
-    "1 1 1 1 2 . 6 2 4"
-    "6 2 6 3 2 2 5 5 2"
-    "3 2 6 5 2 6 2 3 7"
-    "7 6 2 6 6 5 2 3 2"
-    "6 3 4 5 3 6 2 6 4"
-    "6 7 3 2 6 6 7 3 4"
-    "2 6 7 2 6 2 6 3 5"
-    "7 6 5 4 5 6 5 4 4"
-    "3 3 7 3 2 6 4 6 5";
-
-const char* const Sparse =
-    ". . . . . . . . ."
-    ". . . . . . . . ."
-    ". . . . . . . . ."
-    ". . . . . . . . ."
-    ". . . . 1 . . . 2"
-    ". . . . . . . . ."
-    ". . . . . . . . ."
-    ". . . . . . . . ."
-    ". . . . . . . . .";
-
 // A move to a neighbouring cell hands over to the new balls at 110 ms; the first grows until 260 ms.
 constexpr std::int64_t DuringFirstNewBall = 120;
 

@@ -108,6 +108,15 @@ TEST_F(Scrambler, ReplacedContentIsOverwrittenWithZeros) {
   EXPECT_EQ(ReadBytes(Path), ScrambledByFormula(plain));
 }
 
+TEST_F(Scrambler, ALinkIsReplacedAndItsTargetNeverWiped) {
+  const TBytes plain = CountingBytes(100, 2);
+  WriteBytes(Folder / "target", plain);
+  ASSERT_EQ(::symlink((Folder / "target").c_str(), Path.c_str()), 0);
+  ScrambleFile(Path);
+  EXPECT_EQ(ReadBytes(Folder / "target"), plain);
+  EXPECT_EQ(ReadBytes(Path), ScrambledByFormula(plain));
+}
+
 TEST_F(Scrambler, MissingFileIsAClearErrorAndLeavesNoWorkFile) {
   try {
     ScrambleFile(Path);
@@ -136,9 +145,9 @@ TEST_F(Scrambler, ExistingWorkFileIsOverwritten) {
 }
 
 TEST_F(Scrambler, WorkFileLiesBesideTheFile) {
-  EXPECT_EQ(ScrambleWorkFilePath("/games/b/Score.dat"), "/games/b/$$$$$.$$");
-  EXPECT_EQ(ScrambleWorkFilePath("/Score.dat"), "/$$$$$.$$");
-  EXPECT_EQ(ScrambleWorkFilePath("Score.dat"), "$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("/games/b/Score.dat"), "/games/b/$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("/Score.dat"), "/$$$$$.$$");
+  EXPECT_EQ(WorkFilePath("Score.dat"), "$$$$$.$$");
 }
 
 TEST_F(Scrambler, ReadOnlyFileIsStillTransformed) {

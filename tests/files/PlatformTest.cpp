@@ -8,6 +8,7 @@
 
 #include "CheckedFile.h"
 #include "ProgramDirectory.h"
+#include "SetAside.h"
 #include "TempDirectory.h"
 #include "TestFolder.h"
 
@@ -76,6 +77,19 @@ TEST(TempDirectory, SymbolicLinkIsRefused) {
   EXPECT_THROW(TempDirectoryIn(base.Path()), EInOutError);
 }
 
+TEST(TempDirectory, LinkToAFolderIsReportedAsTheLinkItIs) {
+  TTestFolder base;
+  const std::string target = base / "elsewhere";
+  ASSERT_EQ(::mkdir(target.c_str(), 0700), 0);
+  ASSERT_EQ(::symlink(target.c_str(), (base / ("brindlow-" + std::to_string(::geteuid()))).c_str()), 0);
+  try {
+    TempDirectoryIn(base.Path());
+    FAIL() << "a link was taken for the folder";
+  } catch (const EInOutError& error) {
+    EXPECT_NE(std::string(error.what()).find("is a symbolic link"), std::string::npos) << error.what();
+  }
+}
+
 TEST(TempDirectory, FileInThePlaceOfTheFolderIsRefused) {
   TTestFolder base;
   WriteBytes(base / ("brindlow-" + std::to_string(::geteuid())), {1});
@@ -119,6 +133,26 @@ TEST(ReplaceFile, FolderInThePlaceOfTheFileIsAClearError) {
     EXPECT_EQ(error.Operation, "rename");
   }
   EXPECT_FALSE(Exists(folder / "work"));
+}
+
+TEST(SetAside, KeepsEarlierBackupsAndGivesWayOnlyAtTheBound) {
+  TTestFolder folder;
+  const std::string path = folder / "data";
+  const std::string expectedNames[] = {"data.bad", "data.bad.1", "data.bad.2"};
+  for (int n = 0; n < 3; ++n) {
+    WriteBytes(path, TBytes{static_cast<std::uint8_t>(n)});
+    EXPECT_EQ(SetAside(path, "it is odd"), path + " was set aside as " + expectedNames[n] + ": it is odd");
+    EXPECT_FALSE(Exists(path));
+  }
+  for (int n = 0; n < 3; ++n) EXPECT_EQ(ReadBytes(folder / expectedNames[n]), TBytes{static_cast<std::uint8_t>(n)});
+
+  for (int n = 3; n < SetAsideKept + 2; ++n) {
+    WriteBytes(path, TBytes{static_cast<std::uint8_t>(n)});
+    SetAside(path, "it is odd");
+  }
+  EXPECT_EQ(ReadBytes(folder / "data.bad"), TBytes{0}) << "the first backup is the one kept longest";
+  EXPECT_EQ(ReadBytes(folder / ("data.bad." + std::to_string(SetAsideKept - 1))), TBytes{SetAsideKept + 1});
+  EXPECT_FALSE(Exists(folder / ("data.bad." + std::to_string(SetAsideKept))));
 }
 
 TEST(CheckedFile, FailedOpenNamesOperationAndPath) {

@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 #include "CheckedFile.h"
 #include "Crypt.h"
 #include "GameSettings.h"
@@ -88,15 +91,58 @@ TEST_F(ScoreFile, FileOfTheWrongSizeIsMovedAsideAndReplacedByTheDefaults) {
   const TBytes good = ScrambleBytes(ExpectedDefault(99).Encode());
   const TBytes oversized = [&] { TBytes b = good; b.push_back(0); return b; }();
   const TBytes cases[] = {{}, {0x27}, TBytes(good.begin(), good.begin() + 1081), oversized, CountingBytes(5000)};
+  int number = 0;
   for (const TBytes& damaged : cases) {
     WriteBytes(Path, damaged);
     Random.Seed(3);
     LoadScores(Folder.Path(), Random);
     EXPECT_EQ(ScoreTable, ExpectedDefault(3)) << damaged.size();
     EXPECT_EQ(TableOnDisk(), ExpectedDefault(3)) << damaged.size();
-    EXPECT_EQ(ReadBytes(BadPath), damaged) << "older bad file replaced, size " << damaged.size();
+    const std::string backup = number == 0 ? BadPath : BadPath + "." + std::to_string(number);
+    EXPECT_EQ(ReadBytes(backup), damaged) << "each damaged file kept, size " << damaged.size();
     EXPECT_FALSE(Exists(WorkPath));
+    ++number;
   }
+  EXPECT_EQ(ReadBytes(BadPath), cases[0]) << "the first backup is not replaced by a later one";
+}
+
+// The player is told once which file went where and why; the earlier backup stays.
+TEST_F(ScoreFile, SettingAsideIsToldToThePlayerAndKeepsTheEarlierBackup) {
+  WriteBytes(BadPath, {9});
+  WriteBytes(Path, CountingBytes(500));
+  std::vector<std::string> told;
+  LoadScores(Folder.Path(), Random, [&](const std::string& message) { told.push_back(message); });
+  EXPECT_EQ(told, std::vector<std::string>{Path + " was set aside as Score.dat.bad.1: it is 500 bytes long instead "
+                                                  "of 1082, so the top-ten lists start afresh."});
+  EXPECT_EQ(ReadBytes(BadPath), TBytes{9});
+  EXPECT_EQ(ReadBytes(BadPath + ".1"), CountingBytes(500));
+
+  told.clear();
+  LoadScores(Folder.Path(), Random, [&](const std::string& message) { told.push_back(message); });
+  EXPECT_TRUE(told.empty()) << "a good file is not mentioned";
+}
+
+TEST_F(ScoreFile, AWorkFileLeftByAKillIsRemovedAtTheNextStart) {
+  LoadScores(Folder.Path(), Random);
+  WriteBytes(WorkPath, CountingBytes(700));
+  LoadScores(Folder.Path(), Random);
+  EXPECT_FALSE(Exists(WorkPath));
+  EXPECT_EQ(TableOnDisk(), ExpectedDefault(3));
+}
+
+// A link planted at the work file must not lead the save to the link's target.
+TEST_F(ScoreFile, SaveNeverWritesThroughALinkAtTheWorkFile) {
+  LoadScores(Folder.Path(), Random);
+  const TBytes victim = CountingBytes(64, 3);
+  WriteBytes(Folder / "victim", victim);
+  ASSERT_EQ(::symlink((Folder / "victim").c_str(), WorkPath.c_str()), 0);
+  ScoreTable.Entry(0, 1).Score = 4321;
+  SaveScores(Folder.Path());
+  EXPECT_EQ(ReadBytes(Folder / "victim"), victim);
+  struct stat status {};
+  ASSERT_EQ(::lstat(Path.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISREG(status.st_mode)) << "Score.dat is a file, not a link";
+  EXPECT_EQ(TableOnDisk(), ScoreTable);
 }
 
 TEST_F(ScoreFile, GarbageOfTheRightSizeIsReadAsItComes) {
@@ -116,7 +162,8 @@ TEST_F(ScoreFile, FolderInThePlaceOfTheFileIsMovedAside) {
   WriteBytes(BadPath, {9});
   LoadScores(Folder.Path(), Random);
   EXPECT_EQ(TableOnDisk(), ExpectedDefault(3));
-  EXPECT_EQ(ReadBytes(BadPath + "/inside"), (TBytes{1, 2}));
+  EXPECT_EQ(ReadBytes(BadPath), TBytes{9});
+  EXPECT_EQ(ReadBytes(BadPath + ".1/inside"), (TBytes{1, 2}));
 }
 
 TEST_F(ScoreFile, PipeInThePlaceOfTheFileIsMovedAsideWithoutWaiting) {

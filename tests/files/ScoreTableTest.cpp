@@ -208,6 +208,18 @@ TEST_F(ScoreLists, ScoreThatDoesNotEnterShowsNoDialogAndStaysOffered) {
   EXPECT_EQ(Game.LastRank, 0);
 }
 
+TEST_F(ScoreLists, AGameWithAMoveTakenBackIsNeverEntered) {
+  // The window's close and the settings dialog offer the score themselves, past the engine.
+  TFakeDialogs dialogs;
+  dialogs.Game = &Game;
+  Game.Score = 900;
+  Game.UndoUsed = 1;
+  const TScoreTable before = ScoreTable;
+  SubmitScore(Game, dialogs);
+  EXPECT_EQ(dialogs.Calls, "");
+  EXPECT_EQ(ScoreTable, before);
+}
+
 TEST_F(ScoreLists, RecordIsNotEnteredTwiceWhenADialogFails) {
   class TFailingDialogs : public IScoreDialogs {
   public:

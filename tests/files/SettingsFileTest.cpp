@@ -1,8 +1,13 @@
 // Balls.cfg: defaults, round trip and every kind of damaged file.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
 
 #include "CheckedFile.h"
+#include "KillAtRandomMoments.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
 
@@ -101,17 +106,95 @@ TEST_F(SettingsFile, HighestValuesAreInRange) {
   EXPECT_FALSE(SettingsInRange(highest));
 }
 
-TEST_F(SettingsFile, FolderInThePlaceOfTheFileIsAClearErrorWithDefaultsInMemory) {
+TEST_F(SettingsFile, FolderInThePlaceOfTheFileIsSetAsideWithDefaultsInMemory) {
   ASSERT_EQ(::mkdir(Path.c_str(), 0700), 0);
-  EXPECT_THROW(LoadSettings(Folder.Path()), EInOutError);
+  WriteBytes(Path + "/inside", {1});
+  LoadSettings(Folder.Path());
   EXPECT_EQ(GameSettings, DefaultSettings);
-  EXPECT_THROW(SaveSettings(Folder.Path()), EInOutError);
+  EXPECT_EQ(ReadBytes(Path), DefaultBytes);
+  EXPECT_EQ(ReadBytes(Path + ".bad/inside"), TBytes{1});
 }
 
-TEST_F(SettingsFile, PipeInThePlaceOfTheFileIsAClearErrorWithoutWaiting) {
+TEST_F(SettingsFile, PipeInThePlaceOfTheFileIsSetAsideWithoutWaiting) {
   ASSERT_EQ(::mkfifo(Path.c_str(), 0600), 0);
-  EXPECT_THROW(LoadSettings(Folder.Path()), EInOutError);
+  LoadSettings(Folder.Path());
   EXPECT_EQ(GameSettings, DefaultSettings);
+  struct stat status {};
+  ASSERT_EQ(::lstat((Path + ".bad").c_str(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+// Whatever the player had in an unusable file stays on the disk, and the player is told once.
+TEST_F(SettingsFile, UnusableFileIsSetAsideKeepingEarlierOnesAndThePlayerIsTold) {
+  const TBytes outOfRange = {0x01, 0x00, 0x00, 0x07, 0x00, 0x01, 0x01, 0x01, 0x01, 0x01, 0x09};
+  const TBytes cases[] = {{0x01, 0x01, 0x00}, outOfRange};
+  const std::string expected[] = {
+      Path + " was set aside as Balls.cfg.bad: it is 3 bytes long instead of 11, so the default settings are in force.",
+      Path + " was set aside as Balls.cfg.bad.1: it holds a value out of range, so the default settings are in force."};
+  for (int n = 0; n < 2; ++n) {
+    WriteBytes(Path, cases[n]);
+    std::vector<std::string> told;
+    LoadSettings(Folder.Path(), [&](const std::string& message) { told.push_back(message); });
+    EXPECT_EQ(told, std::vector<std::string>{expected[n]});
+    EXPECT_EQ(ReadBytes(Path), DefaultBytes);
+  }
+  EXPECT_EQ(ReadBytes(Path + ".bad"), cases[0]) << "the first backup stays";
+  EXPECT_EQ(ReadBytes(Path + ".bad.1"), cases[1]);
+
+  std::vector<std::string> told;
+  LoadSettings(Folder.Path(), [&](const std::string& message) { told.push_back(message); });
+  EXPECT_TRUE(told.empty()) << "a good file is not mentioned";
+}
+
+TEST_F(SettingsFile, UnreadableFileIsSetAside) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads through any mode bits";
+  WriteBytes(Path, PlayerBytes);
+  ASSERT_EQ(::chmod(Path.c_str(), 0), 0);
+  LoadSettings(Folder.Path());
+  EXPECT_EQ(GameSettings, DefaultSettings);
+  EXPECT_TRUE(Exists(Path + ".bad"));
+  EXPECT_EQ(ReadBytes(Path), DefaultBytes);
+}
+
+// A link someone left in the file's place: neither the start nor a save may change its target.
+TEST_F(SettingsFile, ALinkInThePlaceOfTheFileNeverHasItsTargetWritten) {
+  const TBytes junk = CountingBytes(300, 40);
+  WriteBytes(Folder / "victim", junk);
+  ASSERT_EQ(::symlink((Folder / "victim").c_str(), Path.c_str()), 0);
+  LoadSettings(Folder.Path());
+  EXPECT_EQ(ReadBytes(Folder / "victim"), junk);
+  EXPECT_EQ(ReadBytes(Path), DefaultBytes);
+
+  WriteBytes(Folder / "victim", PlayerBytes);
+  ASSERT_EQ(::unlink(Path.c_str()), 0);
+  ASSERT_EQ(::symlink((Folder / "victim").c_str(), Path.c_str()), 0);
+  LoadSettings(Folder.Path());
+  EXPECT_EQ(SettingsBytes(), PlayerBytes) << "read through the link";
+  GameSettings.Level = 0;
+  SaveSettings(Folder.Path());
+  EXPECT_EQ(ReadBytes(Folder / "victim"), PlayerBytes);
+  struct stat status {};
+  ASSERT_EQ(::lstat(Path.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISREG(status.st_mode));
+}
+
+// After every kill of a child that keeps saving one record and then the other, Balls.cfg holds
+// the 11 bytes of one of the two.
+TEST_F(SettingsFile, KilledSaveLeavesTheOldOrTheNewSettings) {
+  WriteBytes(Path, PlayerBytes);
+  const auto seen = KillAtRandomMoments(
+      200,
+      [&] {
+        const TBytes& next = ReadBytes(Path) == PlayerBytes ? DefaultBytes : PlayerBytes;
+        for (std::size_t k = 0; k < TGameSettings::Size; ++k) GameSettings.Byte(k) = next[k];
+        SaveSettings(Folder.Path());
+      },
+      [&] {
+        const TBytes onDisk = ReadBytes(Path);
+        return onDisk == PlayerBytes ? 0 : onDisk == DefaultBytes ? 1 : -1;
+      });
+  EXPECT_GT(seen[0], 0);
+  EXPECT_GT(seen[1], 0);
 }
 
 TEST_F(SettingsFile, UnwritableFolderIsAClearError) {
@@ -122,7 +205,7 @@ TEST_F(SettingsFile, UnwritableFolderIsAClearError) {
     SaveSettings(Folder / "plain");
     FAIL() << "saved below a regular file";
   } catch (const EInOutError& error) {
-    EXPECT_EQ(error.Path, Folder / "plain/Balls.cfg");
+    EXPECT_EQ(error.Path, WorkFilePath(Folder / "plain/Balls.cfg"));
   }
   GameSettings = {};
   EXPECT_THROW(LoadSettings(Folder / "plain"), EInOutError);

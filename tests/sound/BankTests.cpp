@@ -1,6 +1,11 @@
 // Reading, refusing and unpacking sound banks.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
 
 #include <filesystem>
 
@@ -148,6 +153,27 @@ TEST_F(TBankTest, AMissingShortOrUnreadableBankIsNamedForThePlayer) {
   std::filesystem::remove(BankPath());
   std::filesystem::create_directory(BankPath());
   EXPECT_EQ(ReadSoundBank(BankPath(), Bank), "Sound file cannot be read: it is not a file.");
+}
+
+TEST_F(TBankTest, APipeInThePlaceOfTheBankIsRefusedWithoutWaitingAndTheRunIsSilent) {
+  ASSERT_EQ(::mkfifo(BankPath().c_str(), 0600), 0);
+  GameSettings = DefaultSettings;
+  TMusicPlayer player;
+  TGameSound sound([](const std::string&, int) {}, player, ProgramRandom());
+  auto checked = std::async(std::launch::async, [&] { return sound.CheckSoundBank(Program.Path()); });
+  if (checked.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+    // Whatever waits on the pipe is set free, so that the failure is reported and not a hang.
+    const int writer = ::open(BankPath().c_str(), O_WRONLY);
+    ::close(writer);
+    checked.wait();
+    FAIL() << "the bank's reader waited on the pipe";
+  }
+  EXPECT_EQ(checked.get(), "Sound file cannot be read: it is not a file.");
+  EXPECT_EQ(SoundUnavailable, 1);
+  EXPECT_EQ(sound.StartSound(Temp.Path()), "");
+  EXPECT_EQ(GameSettings.SoundsOff, 1);
+  EXPECT_EQ(GameSettings.Music, 0);
+  EXPECT_TRUE(std::filesystem::is_empty(Temp.Path())) << "nothing unpacked, nothing counted";
 }
 
 TEST_F(TBankTest, AnUnwritableTempFolderLeavesTheRunSilentAndUncounted) {

@@ -16,14 +16,6 @@
 
 namespace {
 
-// Runs `check` after every tick of one animation timer, once the window's own handler has run.
-class TTickWatcher : public QObject {
-public:
-  TTickWatcher(TfrmLines& lines, TAnimationTimer timer, std::function<void()> check) {
-    connect(&lines.AnimationTimer(timer), &QTimer::timeout, this, std::move(check));
-  }
-};
-
 // Counts a timer's ticks as they arrive, before any handler has run.
 class TTickCounter : public QObject {
 public:

@@ -1,12 +1,15 @@
 // The main window's controls, screens, preview layouts, start-up warning and taskbar icon animation.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "Bevels.h"
 #include "FlatButton.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
+#include "SoundLayer.h"
 #include "SoundUnavailable.h"
 #include "UiTestSupport.h"
 
@@ -218,6 +221,37 @@ private slots:
     QCOMPARE(SoundUnavailable, std::uint8_t{0});
     QCOMPARE(GameSettings.SoundsOff, DefaultSettings.SoundsOff);
     QCOMPARE(GameSettings.Music, DefaultSettings.Music);
+  }
+
+  // Each data file the start had to set aside is said once, in a warning box of its own.
+  void DamagedDataFilesAreSetAsideAndEachIsToldOnce() {
+    QTemporaryDir directory;
+    const QString folder = directory.path();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+      QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+    };
+    write("Sound.dat", {});
+    write("Balls.cfg", QByteArray(3, '\x01'));
+    write("Score.dat", QByteArray(10, 'x'));
+    TSilentSound sound;
+    QStringList warnings;
+    const auto start = [&] {
+      warnings.clear();
+      TProgram program(TGameFolders{folder.toStdString(), folder.toStdString()}, sound,
+                       [&](QWidget*, const QString& title, const QString& text) { warnings << title + QStringLiteral(": ") + text; });
+    };
+    start();
+    QCOMPARE(warnings.size(), 2);
+    QCOMPARE(warnings[0], QStringLiteral("Warning: %1/Balls.cfg was set aside as Balls.cfg.bad: it is 3 bytes long "
+                                         "instead of 11, so the default settings are in force.").arg(folder));
+    QCOMPARE(warnings[1], QStringLiteral("Warning: %1/Score.dat was set aside as Score.dat.bad: it is 10 bytes long "
+                                         "instead of 1082, so the top-ten lists start afresh.").arg(folder));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Balls.cfg.bad")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/Score.dat.bad")));
+    start();
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
   }
 
   void TheTaskbarIconCyclesWhileMinimisedAndResumesWhereItStopped() {

@@ -9,6 +9,8 @@
 
 TTestProgram::TTestProgram(std::uint32_t seed, bool withSoundBank) {
   ProgramRandom().SetSeedSource([seed] { return seed; });
+  // The player's own preferences are never read or changed by a test.
+  qputenv("XDG_CONFIG_HOME", Directory.path().toLocal8Bit());
   if (withSoundBank) {
     QFile bank(Directory.filePath(QStringLiteral("Sound.dat")));
     bank.open(QIODevice::WriteOnly);

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "Game.h"
@@ -39,6 +40,14 @@ private:
   // Declared before the program, which plays through it until its windows are gone.
   TSilentSound Sound;
   std::unique_ptr<TProgram> Program;
+};
+
+// Runs `check` after every tick of one animation timer, once the window's own handler has run.
+class TTickWatcher : public QObject {
+public:
+  TTickWatcher(TfrmLines& lines, TAnimationTimer timer, std::function<void()> check) {
+    connect(&lines.AnimationTimer(timer), &QTimer::timeout, this, std::move(check));
+  }
 };
 
 // Whether a cell image shows exactly this sprite (the very picture of the set, shared, not redrawn).

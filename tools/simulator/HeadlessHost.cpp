@@ -102,6 +102,11 @@ void THeadlessHost::WaitUntilOff(TAnimationTimer timer) {
   --WaitDepth;
 }
 
+void THeadlessHost::TurnFinished() {
+  ++TurnsFinished;
+  if (!Game->Resting()) RestedAtEveryTurnEnd = false;
+}
+
 void THeadlessHost::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
   Pictures[cell] = {false, set, frame, code};
 }

@@ -40,6 +40,8 @@ public:
   std::int64_t Now() const { return Clock; }
   // Runs action (a click, a button) when the clock reaches time, from inside whatever is running then.
   void At(std::int64_t time, std::function<void()> action);
+  // Scripted input has not arrived yet.
+  bool InputPending() const { return !Script.empty(); }
   // Advances the clock by ms, delivering ticks and scripted input on the way.
   void RunFor(std::int64_t ms);
   // Advances until no move, make or destroy animation runs (a selected ball may go on jumping).
@@ -60,6 +62,7 @@ public:
   // IAnimationHost
   void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
   void WaitUntilOff(TAnimationTimer timer) override;
+  void TurnFinished() override;
   // IScoreKeeper
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override { return Best[LevelIndex(level)]; }
@@ -77,8 +80,12 @@ public:
   TOneBased<BallCode, MaxBallsPerTurn> ShownNext;
   int PreviewLevel = -1;
   bool NewEnabled = true;
-  int GamesStarted = 0;  // counted by the preview layout, the first step of every new game
+  // Counted by the preview layout, the first step of every new game (and of restoring a game of
+  // another level).
+  int GamesStarted = 0;
   int MaxWaitDepth = 0;
+  int TurnsFinished = 0;
+  bool RestedAtEveryTurnEnd = true;  // the game rested whenever it said a turn had finished
 
 private:
   static int LevelIndex(int level) { return level >= 0 && level <= 2 ? level : 0; }

@@ -8,7 +8,8 @@
 namespace {
 
 int Usage() {
-  std::cerr << "usage: brindlow-simulator [--games N] [--seed S] [--level 0|1|2] [--jokers] [--bombs] [--verbose]\n";
+  std::cerr << "usage: brindlow-simulator [--games N] [--seed S] [--level 0|1|2] [--jokers] [--bombs]\n"
+               "                          [--undo-every N] [--save-every N] [--verbose]\n";
   return 2;
 }
 
@@ -25,15 +26,19 @@ int main(int argc, char** argv) {
     else if (argument == "--level" && hasValue) options.Level = std::atoi(argv[++i]);
     else if (argument == "--jokers") options.Jokers = true;
     else if (argument == "--bombs") options.Bombs = true;
+    else if (argument == "--undo-every" && hasValue) options.UndoCheckEvery = std::atoi(argv[++i]);
+    else if (argument == "--save-every" && hasValue) options.SaveCheckEvery = std::atoi(argv[++i]);
     else if (argument == "--verbose") verbose = true;
     else return Usage();
   }
-  if (options.Games < 1 || options.Level < 0 || options.Level > 2) return Usage();
+  if (options.Games < 1 || options.Level < 0 || options.Level > 2 || options.UndoCheckEvery < 0 || options.SaveCheckEvery < 0)
+    return Usage();
 
   const TSimulationReport report = Simulate(options, verbose ? &std::cout : nullptr);
   std::cout << report.Games << " games, " << report.Turns << " turns, " << report.Removals << " removals, best score "
             << report.BestScore << ", largest removal " << report.LargestRemoval << " entries, "
-            << report.SimulatedMilliseconds / 1000 << " s of play\n";
+            << report.SimulatedMilliseconds / 1000 << " s of play, " << report.Undos << " moves taken back and replayed, "
+            << report.SavesChecked << " positions saved and resumed\n";
   for (const std::string& violation : report.Violations) std::cerr << "violation: " << violation << "\n";
   if (!report.Violations.empty()) {
     std::cerr << report.Violations.size() << " violations\n";

@@ -15,6 +15,11 @@ struct TSimulationOptions {
   // Clicks that arrive while animations run, some on a full board, to exercise the guards and holds.
   bool ClicksDuringWaits = true;
   int MaxTurnsPerGame = 5000;
+  // About one turn in this many takes the last one to three moves back and plays them again (0: never).
+  int UndoCheckEvery = 6;
+  // About one turn in this many passes the game through the saved game's format into a second game,
+  // which must then make the turn's move exactly like the first (0: never).
+  int SaveCheckEvery = 8;
 };
 
 struct TSimulationReport {
@@ -24,6 +29,9 @@ struct TSimulationReport {
   long TotalScore = 0;
   int BestScore = 0;
   int LargestRemoval = 0;
+  long Undos = 0;         // moves taken back and played again
+  long SavesChecked = 0;  // positions saved and resumed
+  std::vector<int> RemovalSizes;  // the entries of each removal, in the order they happened
   std::int64_t SimulatedMilliseconds = 0;
   std::vector<std::string> Violations;  // each with its game and turn
 };

@@ -76,8 +76,9 @@ std::vector<std::string> TTurnCheck::Check(int from, int to) const {
   if (Game.Variables.Score < ScoreBefore) problems.push_back("the score went down");
   if (Game.Variables.Score != expectedScore) problems.push_back(Describe("score", expectedScore, Game.Variables.Score));
 
-  // No end of game is announced after a bomb's move; the next new game offers the score.
-  const bool over = CountEmptyCells(fields.Board) == 0 && !bombMove;
+  // No end of game is announced after a bomb's move; the next new game offers the score. A game with
+  // a move taken back is never offered.
+  const bool over = CountEmptyCells(fields.Board) == 0 && !bombMove && Game.Variables.UndoUsed == 0;
   if (over && (Host.Submitted.size() != SubmittedBefore + 1 || Host.Submitted.back() != Game.Variables.Score))
     problems.push_back("the score of a finished game was not offered");
   if (!over && Host.Submitted.size() != SubmittedBefore) problems.push_back("a score was offered while the game runs");

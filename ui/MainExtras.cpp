@@ -1,0 +1,78 @@
+// The extras around the classic window: the context menu, the Keys window, the game-over sign and
+// the preferences behind them.
+#include <QContextMenuEvent>
+
+#include "Bevels.h"
+#include "BoardCursor.h"
+#include "ErrorBox.h"
+#include "FlatButton.h"
+#include "Game.h"
+#include "GameOverBoard.h"
+#include "ImageControl.h"
+#include "MainMenu.h"
+#include "MainWindow.h"
+
+void TfrmLines::CreateExtras() {
+  // Created after the cells, so both lie above them; the sign above the cursor.
+  BoardCursor = new TBoardCursor(panTabla);
+  GameOverBoard = new TGameOverBoard(panTabla);
+  panTabla->installEventFilter(this);
+  for (int n = 1; n <= 81; ++n) {
+    CellPanels[n - 1]->installEventFilter(this);
+    CellImages[n - 1]->installEventFilter(this);
+  }
+
+  Menu = new TMainMenu(*this);
+  Menu->KeepGameOnExit->setChecked(Preferences.Get(KeepGameOnExit));
+  connect(Menu->KeepGameOnExit, &QAction::toggled, this,
+          [this](bool keep) { RunReportingErrors([&] { Preferences.Set(KeepGameOnExit, keep); }); });
+  connect(Menu->Keys, &QAction::triggered, this, [this] { ShowKeys(); });
+  ConnectChoices();
+}
+
+void TfrmLines::contextMenuEvent(QContextMenuEvent* event) {
+  // The Menu key is taken as a key press. A right click on the board keeps the nothing it has
+  // always done, so a player who right-clicks to let go of a ball is not met by a menu.
+  const bool onBoard = panTabla->isVisible() && panTabla->geometry().contains(event->pos());
+  if (event->reason() != QContextMenuEvent::Mouse || onBoard) {
+    event->ignore();
+    return;
+  }
+  PopUpMenu(event->globalPos());
+}
+
+void TfrmLines::PopUpMenu(const QPoint& globalPosition) { Menu->popup(globalPosition); }
+
+void TfrmLines::ShowKeys() {
+  if (Keys == nullptr) {
+    Keys = new TfrmKeys(this, KeyRows());
+    connect(Keys, &QDialog::finished, this, [this] { TakeKeyboard(); });
+  }
+  Keys->open();
+}
+
+TKeyRows TfrmLines::KeyRows() const {
+  TKeyRows rows = {
+      {QStringLiteral("Arrow keys"), QStringLiteral("Show the cursor on the board and move it")},
+      {QStringLiteral("Space, Enter"), QStringLiteral("Click the cell under the cursor")},
+      {QStringLiteral("Escape"), QStringLiteral("Put the picked ball down")},
+  };
+  QStringList undoKeys;
+  for (const QKeySequence& keys : Menu->Undo->shortcuts()) undoKeys << keys.toString(QKeySequence::NativeText);
+  rows.emplace_back(undoKeys.join(QStringLiteral(", ")), QStringLiteral("Take back the last move"));
+  for (const TFlatButton* button : {btnNew, btnTop10, btnSettings, btnAbout, btnHelp, btnExit}) {
+    QString caption = button->text();
+    caption.remove(QLatin1Char('&'));
+    rows.emplace_back(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText),
+                      QStringLiteral("The %1 button").arg(caption));
+  }
+  rows.emplace_back(QStringLiteral("Menu key"), QStringLiteral("This menu; also a right click beside the board"));
+  return rows;
+}
+
+void TfrmLines::ShowGameOverWhenFull() {
+  if (Closing || GameRules->TurnWaiting() || CountEmptyCells(GameRules->Fields().Board) != 0) return;
+  GameOverBoard->Show(GameVariables.Score);
+}
+
+void TfrmLines::DismissGameOver() { GameOverBoard->hide(); }
