@@ -54,7 +54,7 @@ TfrmPreferences::TfrmPreferences(QWidget* parent)
   pace->setGeometry(8, 128, 284, 84);
   const char* names[] = {"radClassic", "radFast", "radReduced"};
   const QString captions[] = {QStringLiteral("&Classic"), QStringLiteral("&Fast"),
-                              QStringLiteral("&Reduced motion: no bounce, moves in one step")};
+                              QStringLiteral("&Reduced motion")};
   for (int i = 0; i < 3; ++i) {
     Paces[i] = new QRadioButton(captions[i], pace);
     Paces[i]->setObjectName(QString::fromLatin1(names[i]));
