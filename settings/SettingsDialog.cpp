@@ -10,6 +10,7 @@
 #include "FlatButton.h"
 #include "GameSettings.h"
 #include "GroupBox.h"
+#include "HomePage.h"
 #include "RadioGroup.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
@@ -34,7 +35,12 @@ QCheckBox* NewCheckBox(QWidget& group, int tag, const char* caption, int top) {
   return box;
 }
 
-QString HomePageCaption() { return QStringLiteral("Brindlow HomePage ") + QString::fromLatin1(HomePageAddress); }
+// A long address loses its middle rather than both ends; an ampersand in it is no accelerator.
+QString HomePageCaption(const QWidget& button) {
+  const QString caption = QStringLiteral("Brindlow HomePage ") + QString::fromStdString(HomePage().Address);
+  return button.fontMetrics().elidedText(caption, Qt::ElideMiddle, button.width()).replace(
+      QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 }  // namespace
 
@@ -128,7 +134,7 @@ void TfrmSettings::showEvent(QShowEvent* event) {
 }
 
 void TfrmSettings::FormShow() {
-  btnHomePage->setText(HomePageCaption());
+  btnHomePage->setText(HomePageCaption(*btnHomePage));
   // Once greyed for a missing bank, the groups stay so for the rest of the run.
   if (SoundUnavailable != 0) {
     grpSounds->setEnabled(false);
@@ -194,4 +200,4 @@ void TfrmSettings::reject() {
   QDialog::reject();
 }
 
-void TfrmSettings::btnHomePageClick() { ShellOpen(HomePageAddress, "", "", ShowNormally); }
+void TfrmSettings::btnHomePageClick() { ShellOpen(HomePage().File, "", HomePage().Folder, ShowNormally); }

@@ -17,9 +17,6 @@ class TFlatButton;
 class TGroupBox;
 class TRadioGroup;
 
-// The address the home-page button opens and shows in its caption.
-inline constexpr const char* HomePageAddress = "https://brindlow.example.org/";
-
 class TfrmSettings : public QDialog {
 public:
   // Balls.cfg is written to `programDirectory`. When OK changes the jokers, bombs or level, the
