@@ -6,6 +6,7 @@
 
 #include "PlaySoundFile.h"
 #include "Random.h"
+#include "SoundVolume.h"
 #include "TempDirectory.h"
 
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
@@ -20,3 +21,8 @@ std::string TBankSound::CheckSoundBank(const std::string& bankDirectory) {
 }
 
 std::string TBankSound::StartSound() { return Sound.StartSound(TempDirectory()); }
+
+void TBankSound::SetVolumes(int effects, int music) {
+  SetEffectVolume(effects);
+  SetMusicVolume(music);
+}

@@ -22,6 +22,7 @@
 #include "SoundUnavailable.h"
 #include "SpriteForm.h"
 #include "TopLista.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -49,6 +50,9 @@ TfrmLines::TfrmLines(TLinesServices services)
   CreateControls();
   CreateExtras();
   FormCreate();
+  // The places and fonts as they stand now are the classic ones that every zoom step scales.
+  ZoomWindow(*this, ArtSize.Zoom);
+  TakeStoredChoices();
 }
 
 TfrmLines::~TfrmLines() = default;
@@ -69,11 +73,13 @@ void TfrmLines::FormCreate() {
     Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
+  TakeStoredVolumes();
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
   } else {
     RunReportingErrors([this] {
+      ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
       if (!warning.empty()) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(warning));
     });
@@ -117,11 +123,7 @@ void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
   GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
-  const QStringList& prefixes = SpritePrefixes();
-  NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
-  MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);
-  JumpSprites.LoadFromSpriteForm(*SpriteForm, prefixes[2]);
-  DestroySprites.LoadFromSpriteForm(*SpriteForm, prefixes[3]);
+  LoadSprites();
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {

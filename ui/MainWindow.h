@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "AnimationPace.h"
 #include "GameHost.h"
 #include "GameRecorder.h"
 #include "GameVariables.h"
@@ -18,6 +19,8 @@
 #include "ImageStorage.h"
 #include "KeysWindow.h"
 #include "Preferences.h"
+#include "PreferencesDialog.h"
+#include "ScaledArt.h"
 #include "SettingsChanges.h"
 
 class QLabel;
@@ -69,6 +72,24 @@ public:
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
+  // Told after the window went to another zoom step, so that the dialogs follow it.
+  std::function<void(double zoom)> ZoomChanged;
+
+  // The window's size and art beyond the classic look, each in effect at once (before the first show too):
+  // the zoom step (one of ZoomSteps), symbols on the seven colours, and the animations' pace.
+  void SetZoom(double zoom);
+  double Zoom() const { return ArtSize.Zoom; }
+  void SetSymbols(bool symbols);
+  bool Symbols() const { return ArtSize.Symbols; }
+  void SetPace(TAnimationPace pace);
+  TAnimationPace Pace() const { return AnimationPace; }
+
+  // The player's choices beyond the classic Options as they stand, and taking new ones: each is in effect
+  // at once and kept in the preferences file.
+  TPlayerChoices Choices() const;
+  void Choose(const TPlayerChoices& choices);
+  // Runs the Preferences dialog; its OK takes what it shows.
+  void ShowPreferences();
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
@@ -145,7 +166,17 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
+  // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
+  // the preview in them.
+  void LoadSprites();
+  void ShowCellPicture(int cell);
   void CreateExtras();
+  // The choices kept from an earlier run, or the step that fits the screen at a first start.
+  void TakeStoredChoices();
+  void TakeStoredVolumes();
+  void ConnectChoices();
+  void ApplyVolumes();
+  void ShowChoicesInMenu();
   // Keyboard play and the extras around the classic game.
   void MoveCursor(int columns, int rows);
   void HideCursor();
@@ -191,6 +222,9 @@ private:
   TGameOverBoard* GameOverBoard = nullptr;
   TMainMenu* Menu = nullptr;
   TfrmKeys* Keys = nullptr;
+  TfrmPreferences* PreferencesDialog = nullptr;
+  int EffectVolumePercent = EffectVolume.Default;
+  int MusicVolumePercent = MusicVolume.Default;
   int CursorCell = 0;
   // Read once as the window is created; each change from the menu is written at once.
   TPreferences Preferences;
@@ -216,6 +250,17 @@ private:
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
   std::unique_ptr<TGame> GameRules;
+
+  // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
+  struct TCellPicture {
+    TSpriteSet Set = TSpriteSet::Normal;
+    int Frame = 0;  // 0: no picture
+    BallCode Code = 0;
+  };
+  std::array<TCellPicture, 81> CellPictures{};
+  std::array<BallCode, 5> NextCodes{};  // 0: the place is empty
+  TArtSize ArtSize;
+  TAnimationPace AnimationPace = TAnimationPace::Classic;
 
   bool BankMissing = false;
   bool Shown = false;

@@ -176,7 +176,8 @@ private slots:
     QStringList items;
     for (const QAction* action : menu.actions())
       if (!action->isSeparator()) items << action->text().remove(QLatin1Char('&'));
-    QCOMPARE(items, (QStringList{"Undo", "Keep the game on Exit", "Statistics…", "Keys…"}));
+    QCOMPARE(items, (QStringList{"Undo", "Keep the game on Exit", "Statistics…", "Keys…", "Size",
+                                 "Symbols on the balls", "Preferences…"}));
     QVERIFY(!menu.Undo->isEnabled());
     QVERIFY(lines.actions().contains(menu.Undo));
     QVERIFY(!menu.KeepGameOnExit->isChecked());
