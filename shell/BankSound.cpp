@@ -8,6 +8,7 @@
 #include "GameSettings.h"
 #include "PlaySoundFile.h"
 #include "Random.h"
+#include "SoundVolume.h"
 #include "TempDirectory.h"
 
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
@@ -50,4 +51,9 @@ void TBankSound::ReleaseDeviceWhenSilent() {
   // A song, even a finished one, holds the device: it is played again on the music timer.
   if (GameSettings.Music != 0) return;
   if (!ReleaseSilentAudio()) SilenceCheck.start();
+}
+
+void TBankSound::SetVolumes(int effects, int music) {
+  SetEffectVolume(effects);
+  SetMusicVolume(music);
 }

@@ -17,6 +17,7 @@ public:
   void StartPlay() override { Sound.StartPlay(); }
   void MusicTimerTimer() override { Sound.MusicTimerTimer(); }
   void ApplyMusicChange() override;
+  void SetVolumes(int effects, int music) override;
   void ShutDown() override;
 
   // Whether the audio device is left open for a sound that may still be playing.

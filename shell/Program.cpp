@@ -1,6 +1,8 @@
 // Creating the program's windows, each when first needed, and wiring them to one another.
 #include "Program.h"
 
+#include "WindowZoom.h"
+
 TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn)
     : DataDirectory(folders.DataDirectory),
       RecordDialogs([this]() -> TfrmUpis& { return NameEntry(); }, [this]() -> TfrmTop10& { return Top10(); }) {
@@ -15,6 +17,18 @@ TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServic
   };
   frmLines->ShowAbout = [this] { About().exec(); };
   frmLines->ShowHelp = [this] { Help().exec(); };
+  frmLines->ShowStatistics = [this] {
+    if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(frmLines->GameHistory());
+    frmStatistics->exec();
+  };
+  // The dialogs follow the main window's zoom step: each takes the step of the moment it is created.
+  frmLines->ZoomChanged = [this](double zoom) { ZoomDialogs(zoom); };
+}
+
+void TProgram::ZoomDialogs(double zoom) {
+  for (QWidget* dialog : std::initializer_list<QWidget*>{frmTop10.get(), frmSettings.get(), frmAbout.get(),
+                                                         frmUpis.get(), frmMi.get(), frmHelp.get()})
+    if (dialog != nullptr) ZoomWindow(*dialog, zoom);
 }
 
 void TProgram::Show() { frmLines->show(); }
@@ -22,35 +36,35 @@ void TProgram::Show() { frmLines->show(); }
 TfrmTop10& TProgram::Top10() {
   // The rows take their joker and bomb marks from the main window's resting sprites, which are
   // filled right after its first frame, before any dialog can open.
-  if (!frmTop10) frmTop10 = std::make_unique<TfrmTop10>(frmLines->Sprites(TSpriteSet::Normal), frmLines->Variables());
+  if (!frmTop10) Zoomed(*(frmTop10 = std::make_unique<TfrmTop10>(frmLines->Sprites(TSpriteSet::Normal), frmLines->Variables())));
   return *frmTop10;
 }
 
 TfrmSettings& TProgram::Settings() {
-  if (!frmSettings) frmSettings = std::make_unique<TfrmSettings>(nullptr, DataDirectory, frmLines->Variables(), RecordDialogs);
+  if (!frmSettings) Zoomed(*(frmSettings = std::make_unique<TfrmSettings>(nullptr, DataDirectory, frmLines->Variables(), RecordDialogs)));
   return *frmSettings;
 }
 
 TfrmAbout& TProgram::About() {
   if (!frmAbout) {
-    frmAbout = std::make_unique<TfrmAbout>();
+    Zoomed(*(frmAbout = std::make_unique<TfrmAbout>()));
     frmAbout->UseAuthorCard(AuthorCard());
   }
   return *frmAbout;
 }
 
 TfrmUpis& TProgram::NameEntry() {
-  if (!frmUpis) frmUpis = std::make_unique<TfrmUpis>(DataDirectory, frmLines->Variables());
+  if (!frmUpis) Zoomed(*(frmUpis = std::make_unique<TfrmUpis>(DataDirectory, frmLines->Variables())));
   return *frmUpis;
 }
 
 TfrmMi& TProgram::AuthorCard() {
-  if (!frmMi) frmMi = std::make_unique<TfrmMi>();
+  if (!frmMi) Zoomed(*(frmMi = std::make_unique<TfrmMi>()));
   return *frmMi;
 }
 
 TfrmHelp& TProgram::Help() {
-  if (!frmHelp) frmHelp = std::make_unique<TfrmHelp>();
+  if (!frmHelp) Zoomed(*(frmHelp = std::make_unique<TfrmHelp>()));
   return *frmHelp;
 }
 
@@ -58,3 +72,5 @@ const TfrmSlicice& TProgram::SpriteForm() {
   if (!frmSlicice) frmSlicice = std::make_unique<TfrmSlicice>();
   return *frmSlicice;
 }
+
+void TProgram::Zoomed(QWidget& dialog) { ZoomWindow(dialog, frmLines->Zoom()); }

@@ -14,6 +14,7 @@
 #include "SettingsDialog.h"
 #include "SoundLayer.h"
 #include "SpriteForm.h"
+#include "StatisticsDialog.h"
 #include "TopTenDialog.h"
 
 class TProgram {
@@ -39,6 +40,10 @@ public:
 
 private:
   std::string DataDirectory;
+  void ZoomDialogs(double zoom);
+  // A dialog just created takes the main window's zoom step.
+  void Zoomed(QWidget& dialog);
+
   // A record's name dialog, then its top-ten dialog.
   TRecordDialogs RecordDialogs;
   std::unique_ptr<TfrmLines> frmLines;
@@ -49,4 +54,6 @@ private:
   std::unique_ptr<TfrmMi> frmMi;
   std::unique_ptr<TfrmHelp> frmHelp;
   std::unique_ptr<TfrmSlicice> frmSlicice;
+  // Made at its first opening: a run that never looks at the history never builds its charts.
+  std::unique_ptr<TfrmStatistics> frmStatistics;
 };

@@ -8,6 +8,7 @@
 #include "Game.h"
 #include "ImageControl.h"
 #include "MainWindow.h"
+#include "WindowZoom.h"
 
 const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
   switch (set) {
@@ -32,30 +33,50 @@ QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
 }
 
 void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
+  // Reduced motion shows a selected ball at rest under a steady highlight, and a new ball whole at once.
+  const bool reduced = AnimationPace == TAnimationPace::Reduced;
+  const bool selected = reduced && GameRules && GameRules->TimerEnabled(TAnimationTimer::Jump) &&
+                        GameRules->Fields().SelectedCell == cell;
+  if (reduced && (set == TSpriteSet::Jump || set == TSpriteSet::Make)) {
+    set = TSpriteSet::Normal;
+    frame = 1;
+  }
+  CellPictures[cell - 1] = {set, frame, code};
   CellImage(cell)->SetPicture(Sprites(set).GetSprite(frame, code));
+  CellImage(cell)->SetHighlight(selected);
 }
 
 void TfrmLines::ClearCell(int cell) {
   // A cell that empties means the board is no longer full: the game-over sign has served.
   DismissGameOver();
+  CellPictures[cell - 1] = {};
   CellImage(cell)->ClearPicture();
+  CellImage(cell)->SetHighlight(false);
 }
 
-void TfrmLines::CopyCell(int from, int to) { CellImage(to)->SetPicture(CellImage(from)->Picture()); }
+void TfrmLines::CopyCell(int from, int to) {
+  CellPictures[to - 1] = CellPictures[from - 1];
+  CellImage(to)->SetPicture(CellImage(from)->Picture());
+  CellImage(to)->SetHighlight(false);
+}
 
 void TfrmLines::ShowScore(std::uint16_t score) { panScore->SetCaption(QString::number(score)); }
 
 void TfrmLines::ShowBest(std::uint16_t best) { panBest->SetCaption(QString::number(best)); }
 
-void TfrmLines::ClearNextBall(int position) { NextImage(position)->ClearPicture(); }
+void TfrmLines::ClearNextBall(int position) {
+  NextCodes[position - 1] = 0;
+  NextImage(position)->ClearPicture();
+}
 
 void TfrmLines::ShowNextBall(int position, BallCode code) {
+  NextCodes[position - 1] = code;
   NextImage(position)->SetPicture(NormalSprites.GetSprite(1, code));
 }
 
 void TfrmLines::ArrangePreview(int level) {
   const int shown = level == 1 ? 4 : level == 2 ? 5 : 3;
-  panNext->move(level == 1 ? 130 : level == 2 ? 115 : 145, 30);
+  PlaceClassic(*panNext, QRect(level == 1 ? 130 : level == 2 ? 115 : 145, 30, 150, 30));
   for (int i = 1; i <= 5; ++i) NextPanels[i - 1]->setVisible(i <= shown);
   // "Next what?" lies above the row and still hides it when the preview is switched off.
   panNext->show();
@@ -67,6 +88,10 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
   QTimer& control = AnimationTimer(timer);
   if (!enabled) control.stop();
   else if (!Closing && !control.isActive()) control.start();
+  // Without the bounce the highlight is all that tells of a selection: it comes with the click.
+  const int selected = GameRules ? GameRules->Fields().SelectedCell : 0;
+  if (timer == TAnimationTimer::Jump && enabled && selected != 0 && AnimationPace == TAnimationPace::Reduced)
+    CellImage(selected)->SetHighlight(true);
 }
 
 void TfrmLines::Tick(TAnimationTimer timer) {

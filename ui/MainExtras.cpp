@@ -27,6 +27,8 @@ void TfrmLines::CreateExtras() {
   connect(Menu->KeepGameOnExit, &QAction::toggled, this,
           [this](bool keep) { RunReportingErrors([&] { Preferences.Set(KeepGameOnExit, keep); }); });
   connect(Menu->Keys, &QAction::triggered, this, [this] { ShowKeys(); });
+  CreateHistory();
+  ConnectChoices();
 }
 
 void TfrmLines::contextMenuEvent(QContextMenuEvent* event) {
@@ -56,15 +58,24 @@ TKeyRows TfrmLines::KeyRows() const {
       {QStringLiteral("Space, Enter"), QStringLiteral("Click the cell under the cursor")},
       {QStringLiteral("Escape"), QStringLiteral("Put the picked ball down")},
   };
-  QStringList undoKeys;
-  for (const QKeySequence& keys : Menu->Undo->shortcuts()) undoKeys << keys.toString(QKeySequence::NativeText);
-  rows.emplace_back(undoKeys.join(QStringLiteral(", ")), QStringLiteral("Take back the last move"));
+  const auto keysOf = [](const QList<QAction*>& actions) {
+    QStringList keys;
+    for (const QAction* action : actions)
+      for (const QKeySequence& sequence : action->shortcuts()) keys << sequence.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(", "));
+  };
+  rows.emplace_back(keysOf({Menu->Undo}), QStringLiteral("Take back the last move"));
+  rows.emplace_back(keysOf({Menu->ZoomIn, Menu->ZoomOut, Menu->ActualSize}),
+                    QStringLiteral("A larger or smaller window, or the classic size"));
+  rows.emplace_back(keysOf({Menu->PreferencesItem}), QStringLiteral("The Preferences dialog"));
   for (const TFlatButton* button : {btnNew, btnTop10, btnSettings, btnAbout, btnHelp, btnExit}) {
     QString caption = button->text();
     caption.remove(QLatin1Char('&'));
     rows.emplace_back(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText),
                       QStringLiteral("The %1 button").arg(caption));
   }
+  rows.emplace_back(Menu->Statistics->shortcut().toString(QKeySequence::NativeText),
+                    QStringLiteral("The Statistics window"));
   rows.emplace_back(QStringLiteral("Menu key"), QStringLiteral("This menu; also a right click beside the board"));
   return rows;
 }

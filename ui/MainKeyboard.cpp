@@ -7,6 +7,7 @@
 #include "ImageControl.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void TfrmLines::MoveCursor(int columns, int rows) {
     const int row = std::clamp((CursorCell - 1) / BoardSide + rows, 0, BoardSide - 1);
     CursorCell = row * BoardSide + column + 1;
   }
-  BoardCursor->setGeometry(CellPanels[CursorCell - 1]->geometry());
+  PlaceClassic(*BoardCursor, ClassicPlace(*CellPanels[CursorCell - 1]));
   BoardCursor->show();
 }
 

@@ -6,7 +6,6 @@
 #include "Bevels.h"
 #include "FlatButton.h"
 #include "ImageControl.h"
-#include "JpegLoader.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
 
@@ -75,10 +74,8 @@ void TfrmLines::CreateControls() {
   imgBackground->setObjectName(QStringLiteral("imgBackground"));
   imgBackground->setGeometry(384, 320, 81, 81);
   // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
-  const int scale = AssetScale(devicePixelRatioF());
-  QPixmap startPicture = QPixmap::fromImage(LoadJpeg(StartPictureResourcePath(scale)));
-  startPicture.setDevicePixelRatio(scale);
-  imgBackground->SetPicture(startPicture);
+  ArtSize.DevicePixelRatio = AssetScale(devicePixelRatioF());
+  imgBackground->SetPicture(StartPictureAt(ArtSize));
   imgBackground->setToolTip(QStringLiteral("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 
@@ -126,9 +123,12 @@ void TfrmLines::CreateControls() {
     QTimer* Timer;
     int Interval;
     Qt::TimerType Type;
-  } timers[] = {{&MoveTimer, 55, Qt::PreciseTimer},    {&JumpTimer, 60, Qt::PreciseTimer},
-                {&MakeTimer, 50, Qt::PreciseTimer},    {&DestroyTimer, 60, Qt::PreciseTimer},
-                {&MusicTimer, 60000, Qt::CoarseTimer}, {&IconTimer, 100, Qt::CoarseTimer}};
+  } timers[] = {{&MoveTimer, AnimationInterval(TAnimationTimer::Move, AnimationPace), Qt::PreciseTimer},
+                {&JumpTimer, AnimationInterval(TAnimationTimer::Jump, AnimationPace), Qt::PreciseTimer},
+                {&MakeTimer, AnimationInterval(TAnimationTimer::Make, AnimationPace), Qt::PreciseTimer},
+                {&DestroyTimer, AnimationInterval(TAnimationTimer::Destroy, AnimationPace), Qt::PreciseTimer},
+                {&MusicTimer, 60000, Qt::CoarseTimer},
+                {&IconTimer, 100, Qt::CoarseTimer}};
   for (const auto& timer : timers) {
     timer.Timer->setInterval(timer.Interval);
     timer.Timer->setTimerType(timer.Type);

@@ -13,9 +13,22 @@ public:
   QAction* const Undo;
   // Checkable: closing the window keeps the running game for the next start.
   QAction* const KeepGameOnExit;
+  // Opens the Statistics window.
+  QAction* const Statistics;
   // Opens the list of every key.
   QAction* const Keys;
+  QMenu* const SizeMenu;
+  // The window's size: one step up, one step down, back to the classic size, and one checkable item per
+  // step (their data is the step), in the Size submenu.
+  QAction* const ZoomIn;
+  QAction* const ZoomOut;
+  QAction* const ActualSize;
+  QList<QAction*> SizeSteps;
+  // Checkable: the seven colours carry their symbols.
+  QAction* const Symbols;
+  // Opens the Preferences dialog.
+  QAction* const PreferencesItem;
 
 private:
-  QAction* AddItem(QWidget& window, const char* name, const QString& text);
+  QAction* AddItem(QWidget& window, const char* name, const QString& text, QMenu* menu = nullptr);
 };

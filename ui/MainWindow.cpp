@@ -23,6 +23,7 @@
 #include "SoundUnavailable.h"
 #include "SpriteForm.h"
 #include "TopLista.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -36,7 +37,11 @@ void WarningBox(QWidget* owner, const QString& title, const QString& text) {
 
 }  // namespace
 
-TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags), Services(std::move(services)) {
+TfrmLines::TfrmLines(TLinesServices services)
+    : QWidget(nullptr, MainWindowFlags),
+      Services(std::move(services)),
+      History(Services.DataDirectory),
+      Recorder(History, [this] { return GameRules && GameRules->TurnRunning(); }) {
   assert(Services.Sound != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
   setWindowTitle(QStringLiteral("Brindlow v1.52"));
@@ -46,6 +51,9 @@ TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags
   CreateControls();
   CreateExtras();
   FormCreate();
+  // The places and fonts as they stand now are the classic ones that every zoom step scales.
+  ZoomWindow(*this, ArtSize.Zoom);
+  TakeStoredChoices();
 }
 
 TfrmLines::~TfrmLines() = default;
@@ -66,6 +74,7 @@ void TfrmLines::FormCreate() {
     Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
+  TakeStoredVolumes();
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
@@ -111,18 +120,13 @@ void TfrmLines::FinishStart() {
   // The start-up sound first: it is due within a blink of the first frame.
   if (!BankMissing) {
     RunReportingErrors([this] {
+      ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
       if (!warning.empty()) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(warning));
     });
   }
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
-  assert(SpriteFormSource);
-  const TfrmSlicice& spriteForm = SpriteFormSource();
-  const QStringList& prefixes = SpritePrefixes();
-  NormalSprites.LoadFromSpriteForm(spriteForm, prefixes[0]);
-  MakeSprites.LoadFromSpriteForm(spriteForm, prefixes[1]);
-  JumpSprites.LoadFromSpriteForm(spriteForm, prefixes[2]);
-  DestroySprites.LoadFromSpriteForm(spriteForm, prefixes[3]);
+  LoadSprites();
   // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
   for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
     IconFrames[frame] = QIcon(IconResourcePath(frame));
@@ -191,7 +195,10 @@ void TfrmLines::btnClick(int tag) {
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.ViewNextChanged) UpdatePreviewVisibility();
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
-  if (changes.JokersBombsChanged || changes.LevelChanged) GameRules->RequestNewGame();
+  if (changes.JokersBombsChanged || changes.LevelChanged) {
+    NextEndReason = TEndReason::Settings;
+    GameRules->RequestNewGame();
+  }
 }
 
 void TfrmLines::PlayEffect(TSoundEffect effect) {
@@ -220,6 +227,7 @@ void TfrmLines::FormClose() {
   Closing = true;
   // Each step is reported on its own, so a file error never keeps the window from closing.
   RunReportingErrors([this] { SubmitScore(); });
+  RecordGameAtClose();
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

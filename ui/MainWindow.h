@@ -11,11 +11,16 @@
 #include <memory>
 #include <string>
 
+#include "AnimationPace.h"
 #include "GameHost.h"
+#include "GameRecorder.h"
 #include "GameVariables.h"
+#include "History.h"
 #include "ImageStorage.h"
 #include "KeysWindow.h"
 #include "Preferences.h"
+#include "PreferencesDialog.h"
+#include "ScaledArt.h"
 #include "SettingsChanges.h"
 
 class QLabel;
@@ -62,9 +67,29 @@ public:
   std::function<TSettingsChanges()> ShowSettings;
   std::function<void()> ShowAbout;
   std::function<void()> ShowHelp;
+  // The Statistics window over GameHistory(), from the context menu and its keys.
+  std::function<void()> ShowStatistics;
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
+  // Told after the window went to another zoom step, so that the dialogs follow it.
+  std::function<void(double zoom)> ZoomChanged;
+
+  // The window's size and art beyond the classic look, each in effect at once (before the first show too):
+  // the zoom step (one of ZoomSteps), symbols on the seven colours, and the animations' pace.
+  void SetZoom(double zoom);
+  double Zoom() const { return ArtSize.Zoom; }
+  void SetSymbols(bool symbols);
+  bool Symbols() const { return ArtSize.Symbols; }
+  void SetPace(TAnimationPace pace);
+  TAnimationPace Pace() const { return AnimationPace; }
+
+  // The player's choices beyond the classic Options as they stand, and taking new ones: each is in effect
+  // at once and kept in the preferences file.
+  TPlayerChoices Choices() const;
+  void Choose(const TPlayerChoices& choices);
+  // Runs the Preferences dialog; its OK takes what it shows.
+  void ShowPreferences();
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
@@ -90,6 +115,8 @@ public:
   // IAnimationHost.
   void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
   void WaitUntilOff(TAnimationTimer timer) override;
+  void TurnFinished() override;
+  void NewGameStarting() override;
 
   // IEffectPlayer: the game's effects go to the sound layer until the window closes.
   void PlayEffect(TSoundEffect effect) override;
@@ -118,6 +145,10 @@ public:
   const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
   TMainMenu& ContextMenu() { return *Menu; }
   TPreferences& PlayerPreferences() { return Preferences; }
+  // Every ended game, in History.db beside Score.dat; the file is opened at the first game's end.
+  THistory& GameHistory() { return History; }
+  // Notes the start of each game and records its end; a game taken up again starts here too.
+  TGameRecorder& GameRecorder() { return Recorder; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -139,7 +170,17 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
+  // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
+  // the preview in them.
+  void LoadSprites();
+  void ShowCellPicture(int cell);
   void CreateExtras();
+  // The choices kept from an earlier run, or the step that fits the screen at a first start.
+  void TakeStoredChoices();
+  void TakeStoredVolumes();
+  void ConnectChoices();
+  void ApplyVolumes();
+  void ShowChoicesInMenu();
   // Keyboard play and the extras around the classic game.
   void MoveCursor(int columns, int rows);
   void HideCursor();
@@ -150,6 +191,12 @@ private:
   TKeyRows KeyRows() const;
   // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
   void TakeKeyboard();
+  // The history of ended games.
+  void CreateHistory();
+  void ShowStatisticsWindow();
+  void RecordGameAtClose();
+  // A game that ends on a full board ended because it was full, whatever asked for its end.
+  TEndReason EndReason(TEndReason asked) const;
 
   TLinesServices Services;
   std::function<const TfrmSlicice&()> SpriteFormSource;
@@ -179,9 +226,16 @@ private:
   TGameOverBoard* GameOverBoard = nullptr;
   TMainMenu* Menu = nullptr;
   TfrmKeys* Keys = nullptr;
+  TfrmPreferences* PreferencesDialog = nullptr;
+  int EffectVolumePercent = EffectVolume.Default;
+  int MusicVolumePercent = MusicVolume.Default;
   int CursorCell = 0;
   // Read once as the window is created; each change from the menu is written at once.
   TPreferences Preferences;
+  THistory History;
+  TGameRecorder Recorder;
+  // Why the game on the board ends when the next new game starts: New unless the settings asked.
+  TEndReason NextEndReason = TEndReason::New;
 
   QTimer MoveTimer;
   QTimer JumpTimer;
@@ -200,6 +254,17 @@ private:
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
   std::unique_ptr<TGame> GameRules;
+
+  // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
+  struct TCellPicture {
+    TSpriteSet Set = TSpriteSet::Normal;
+    int Frame = 0;  // 0: no picture
+    BallCode Code = 0;
+  };
+  std::array<TCellPicture, 81> CellPictures{};
+  std::array<BallCode, 5> NextCodes{};  // 0: the place is empty
+  TArtSize ArtSize;
+  TAnimationPace AnimationPace = TAnimationPace::Classic;
 
   bool BankMissing = false;
   bool Shown = false;

@@ -105,8 +105,11 @@ struct TProgramRun {
 
 // Starts the program, notes its first frame, lets it go on for settle (its later start-up work, a
 // song that starts playing), then ends it and reads its peak memory from the kernel's account.
-TProgramRun RunOnce(TScreenWatch& screen, const fs::path& program, std::chrono::milliseconds settle) {
+TProgramRun RunOnce(TScreenWatch& screen, const fs::path& program, std::chrono::milliseconds settle,
+                    const fs::path& configHome) {
   screen.Reset();
+  // The player's preferences (the zoom among them) are read from here.
+  setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
   const std::string path = program.string();
   char* arguments[] = {const_cast<char*>(path.c_str()), nullptr};
   const Clock::time_point started = Clock::now();
@@ -143,10 +146,19 @@ fs::path GameCopy(const fs::path& root, const fs::path& builtFolder, const std::
   return folder / "brindlow";
 }
 
+// A preferences folder that keeps the game at zoomPercent, or none (a first start) at 0.
+fs::path ConfigHome(const fs::path& root, int zoomPercent) {
+  const fs::path folder = root / ("config" + std::to_string(zoomPercent));
+  fs::create_directories(folder / "brindlow");
+  if (zoomPercent != 0) std::ofstream(folder / "brindlow" / "brindlow.conf") << "[View]\nZoom=" << zoomPercent << "\n";
+  return folder;
+}
+
 struct TContender {
   const char* Name;
   fs::path Program;
   std::chrono::milliseconds Settle;
+  fs::path Config;
   std::vector<double> Ms;
   std::vector<double> PeakMb;
 };
@@ -164,18 +176,22 @@ void BM_FirstFrame(benchmark::State& state) {
   // Long enough for the game's songs to be loaded and playing, or its start to have ended without them.
   const std::chrono::milliseconds gameSettle(1500);
   const std::chrono::milliseconds baselineSettle(300);
+  const fs::path classic = ConfigHome(root, 0);
+  // The game kept at three times the classic size: only the art of the chosen size is made.
+  const fs::path triple = ConfigHome(root, 300);
   std::vector<TContender> contenders = {
-      {"game", GameCopy(root, built, "music", true), gameSettle, {}, {}},
-      {"minimal", built / "brindlow-bench-minimal-window", baselineSettle, {}, {}},
-      {"game_quiet", GameCopy(root, built, "quiet", false), gameSettle, {}, {}},
-      {"audio", built / "brindlow-bench-minimal-audio", baselineSettle, {}, {}},
+      {"game", GameCopy(root, built, "music", true), gameSettle, classic, {}, {}},
+      {"minimal", built / "brindlow-bench-minimal-window", baselineSettle, classic, {}, {}},
+      {"game_quiet", GameCopy(root, built, "quiet", false), gameSettle, classic, {}, {}},
+      {"audio", built / "brindlow-bench-minimal-audio", baselineSettle, classic, {}, {}},
+      {"game_triple", GameCopy(root, built, "triple", true), gameSettle, triple, {}, {}},
   };
   TScreenWatch screen;
   // A first start of each, which writes the game's score table and warms the file cache, is not counted.
-  for (TContender& contender : contenders) RunOnce(screen, contender.Program, contender.Settle);
+  for (TContender& contender : contenders) RunOnce(screen, contender.Program, contender.Settle, contender.Config);
   for (auto _ : state) {
     for (TContender& contender : contenders) {
-      const TProgramRun run = RunOnce(screen, contender.Program, contender.Settle);
+      const TProgramRun run = RunOnce(screen, contender.Program, contender.Settle, contender.Config);
       contender.Ms.push_back(run.FirstFrameMs);
       contender.PeakMb.push_back(run.PeakMb);
     }
@@ -191,6 +207,7 @@ void BM_FirstFrame(benchmark::State& state) {
   }
   state.counters["ratio_minimal"] = ms["game"] / ms["minimal"];
   state.counters["ratio_audio"] = ms["game"] / ms["audio"];
+  state.counters["ratio_triple_to_classic"] = ms["game_triple"] / ms["game"];
   // The peak before any song plays, against the window with its device: the music-off game's.
   state.counters["quiet_over_audio_MB"] = peak["game_quiet"] - peak["audio"];
   fs::remove_all(root);
