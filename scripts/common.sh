@@ -6,6 +6,9 @@ BRINDLOW_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   # Qt Charts' CMake files need Qt OpenGL's, which the Debian package does not bring along.
   qt6-charts-dev libqt6opengl6-dev
+  # The translations: lupdate and lrelease, Qt's CMake support for them (whose package brings the
+  # other Qt tools along), and Qt's own translations of its dialogs' texts.
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -36,7 +36,8 @@ private:
 
 TfrmMi::TfrmMi()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("Mi !"));
+  //: The title of a maker's card in the credits: "Us!", said with a wink.
+  setWindowTitle(tr("Mi !"));
   setFixedSize(260, 150);
   setFont(Arial(13, false));
 
@@ -56,7 +57,7 @@ TfrmMi::TfrmMi()
   labEmail->setStyleSheet(QStringLiteral("color: blue"));
   labEmail->setCursor(Qt::PointingHandCursor);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setGeometry(92, 106, 75, 28);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

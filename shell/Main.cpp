@@ -7,6 +7,7 @@
 #include "ErrorBox.h"
 #include "Program.h"
 #include "GameFolders.h"
+#include "Translations.h"
 
 int main(int argc, char** argv) {
   // The windows are laid out in fixed pixels and are not rescaled by the screen's reported density. A
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   // pixels and the pictures switch to their twice-size versions at a device pixel ratio of 2.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   TBrindlowApplication application(argc, argv);
+  InstallTranslations(application);
   // Lets the desktop match the running window to the installed menu entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brindlow.Brindlow"));
   TGameFolders folders;

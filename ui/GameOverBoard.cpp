@@ -33,7 +33,7 @@ void TGameOverBoard::paintEvent(QPaintEvent*) {
   title.setPixelSize(40);
   title.setBold(true);
   painter.setFont(title);
-  painter.drawText(band.adjusted(0, 8, 0, -band.height() / 2), Qt::AlignCenter, QStringLiteral("Game over"));
+  painter.drawText(band.adjusted(0, 8, 0, -band.height() / 2), Qt::AlignCenter, tr("Game over"));
   QFont score = font();
   score.setPixelSize(26);
   score.setBold(true);
@@ -41,5 +41,5 @@ void TGameOverBoard::paintEvent(QPaintEvent*) {
   // The light blue of the score display.
   painter.setPen(QColor(128, 128, 255));
   painter.drawText(band.adjusted(0, band.height() / 2, 0, -8), Qt::AlignCenter,
-                   QStringLiteral("Score: %1").arg(FinalScore));
+                   tr("Score: %1").arg(FinalScore));
 }

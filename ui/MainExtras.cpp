@@ -52,20 +52,21 @@ void TfrmLines::ShowKeys() {
 
 TKeyRows TfrmLines::KeyRows() const {
   TKeyRows rows = {
-      {QStringLiteral("Arrow keys"), QStringLiteral("Show the cursor on the board and move it")},
-      {QStringLiteral("Space, Enter"), QStringLiteral("Click the cell under the cursor")},
-      {QStringLiteral("Escape"), QStringLiteral("Put the picked ball down")},
+      {tr("Arrow keys"), tr("Show the cursor on the board and move it")},
+      {tr("Space, Enter"), tr("Click the cell under the cursor")},
+      {tr("Escape"), tr("Put the picked ball down")},
   };
   QStringList undoKeys;
   for (const QKeySequence& keys : Menu->Undo->shortcuts()) undoKeys << keys.toString(QKeySequence::NativeText);
-  rows.emplace_back(undoKeys.join(QStringLiteral(", ")), QStringLiteral("Take back the last move"));
+  rows.emplace_back(undoKeys.join(QStringLiteral(", ")), tr("Take back the last move"));
   for (const TFlatButton* button : {btnNew, btnTop10, btnSettings, btnAbout, btnHelp, btnExit}) {
     QString caption = button->text();
     caption.remove(QLatin1Char('&'));
     rows.emplace_back(QKeySequence::mnemonic(button->text()).toString(QKeySequence::NativeText),
-                      QStringLiteral("The %1 button").arg(caption));
+                      //: A row of the Keys window; %1 is a button's caption, such as "New" or "Top 10".
+                      tr("The %1 button").arg(caption));
   }
-  rows.emplace_back(QStringLiteral("Menu key"), QStringLiteral("This menu; also a right click beside the board"));
+  rows.emplace_back(tr("Menu key"), tr("This menu; also a right click beside the board"));
   return rows;
 }
 

@@ -3,9 +3,9 @@
 
 TMainMenu::TMainMenu(QWidget& window)
     : QMenu(&window),
-      Undo(AddItem(window, "actUndo", QStringLiteral("&Undo"))),
-      KeepGameOnExit(AddItem(window, "actKeepGameOnExit", QStringLiteral("&Keep the game on Exit"))),
-      Keys(AddItem(window, "actKeys", QStringLiteral("Ke&ys…"))) {
+      Undo(AddItem(window, "actUndo", tr("&Undo"))),
+      KeepGameOnExit(AddItem(window, "actKeepGameOnExit", tr("&Keep the game on Exit"))),
+      Keys(AddItem(window, "actKeys", tr("Ke&ys…"))) {
   setObjectName(QStringLiteral("MainMenu"));
   Undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)});
   Undo->setEnabled(false);

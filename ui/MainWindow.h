@@ -2,6 +2,7 @@
 // buttons, the animation timers that drive the game's ticks, and the taskbar icon animation.
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
@@ -48,6 +49,8 @@ class TfrmLines : public QWidget,
                   public IAnimationHost,
                   public IEffectPlayer,
                   public IScoreKeeper {
+  Q_DECLARE_TR_FUNCTIONS(TfrmLines)
+
 public:
   // Builds the controls and runs FormCreate.
   explicit TfrmLines(TLinesServices services);
