@@ -306,6 +306,11 @@
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>Click to play!</source>
+        <extracomment>On the start picture&apos;s green button, about 16 letters at most.</extracomment>
+        <translation>Klick und spiel!</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMi</name>

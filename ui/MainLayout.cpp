@@ -9,6 +9,7 @@
 #include "JpegLoader.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
+#include "StartPicture.h"
 
 namespace {
 
@@ -79,7 +80,12 @@ void TfrmLines::CreateControls() {
   imgBackground->setGeometry(384, 320, 81, 81);
   // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
   const int scale = AssetScale(devicePixelRatioF());
-  QPixmap startPicture = QPixmap::fromImage(LoadJpeg(StartPictureResourcePath(scale)));
+  // The built pictures invite in English; another language has its invitation painted afresh.
+  //: On the start picture's green button, about 16 letters at most.
+  const QString invitation = tr("Click to play!");
+  QPixmap startPicture = QPixmap::fromImage(invitation == QLatin1String(StartInvitation)
+                                                ? LoadJpeg(StartPictureResourcePath(scale))
+                                                : RenderStartPicture(scale, invitation));
   startPicture.setDevicePixelRatio(scale);
   imgBackground->SetPicture(startPicture);
   imgBackground->setToolTip(tr("Click here to play Brindlow!"));

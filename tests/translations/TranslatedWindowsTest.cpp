@@ -146,6 +146,13 @@ std::map<QString, std::multimap<QString, TCaption>> AllCaptions() {
     windows[QLatin1String(name)] = Captions(*dialog);
     dialog->hide();
   }
+  // The invitation painted on the start picture's pill, 220 pixels wide with round ends of 19.
+  QFont pill(QStringLiteral("Liberation Sans"));
+  pill.setBold(true);
+  pill.setPixelSize(20);
+  const QString invitation = TfrmLines::tr("Click to play!");
+  windows[QStringLiteral("start picture")].emplace(
+      QStringLiteral("invitation"), TCaption{invitation, std::max(0, QFontMetrics(pill).horizontalAdvance(invitation) - 182)});
   THistory history(program.Directory.path().toStdString());
   TGameRecord game;
   game.EndedAt = "2026-12-08T21:04:05Z";
