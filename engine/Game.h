@@ -107,6 +107,8 @@ public:
   // Counts the games started, so that what was kept for one game is not applied to the next.
   int GameSerial() const { return Serial; }
   const TGameStatistics& GameStatistics() const { return Statistics; }
+  // The level of the game on the board (0 Normal, 1 Hard, 2 Impossible), -1 before the first.
+  int GameLevel() const { return Level; }
 
 private:
   enum class THeldNewGame { None, BoardClick, Request };

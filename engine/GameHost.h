@@ -61,6 +61,9 @@ public:
   virtual void WaitUntilOff(TAnimationTimer timer) = 0;
   // A move's turn has ended (the board may be full) and the game rests: the moment to save it.
   virtual void TurnFinished() {}
+  // A new game is about to take the board: the game before it, if any, can still be read whole
+  // (score, options, statistics), whatever started the new one.
+  virtual void NewGameStarting() {}
 };
 
 // The top-ten lists as the turn rules see them.

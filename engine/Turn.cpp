@@ -122,6 +122,7 @@ int TGame::RandomEmptyCell() {
 }
 
 void TGame::StartNewGame() {
+  Animation.NewGameStarting();
   const int level = GameSettings.Level;
   View.ArrangePreview(level);
   Level = level;

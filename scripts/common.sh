@@ -1,7 +1,9 @@
-# Shared by scripts/play, scripts/check and scripts/fuzz: the Debian packages the game needs, and the builds.
+# Shared by scripts/play, scripts/check, scripts/fuzz and scripts/package: the Debian packages the game
+# needs, and the builds. Each step says what it does in one line; what the tools print goes to a log
+# in the build folder, whose end is shown, with the log's path, when the step fails.
 
-# Everything the build, the game and the tests use, by Debian package name.
-BRINDLOW_PACKAGES=(
+# What playing needs: the compiler, the build tools, and the libraries the game is built and run with.
+BRINDLOW_PLAY_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   # Qt Charts' CMake files need Qt OpenGL's, which the Debian package does not bring along.
@@ -9,34 +11,105 @@ BRINDLOW_PACKAGES=(
   # The translations: lupdate and lrelease, Qt's CMake support for them (whose package brings the
   # other Qt tools along), and Qt's own translations of its dialogs' texts.
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libjpeg62-turbo-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+)
+
+# Everything the build, the game and the tests use, by Debian package name.
+BRINDLOW_PACKAGES=(
+  "${BRINDLOW_PLAY_PACKAGES[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick sox
   dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base
   clang-14 libclang-rt-14-dev
 )
 
-# Installs the packages that are not installed yet; quick when nothing is missing.
+# run_logged <log> <step> <command...>: runs the command with its output added to the log. When it
+# fails: the log's end and its path on standard error, and the command's status.
+run_logged() {
+  local log=$1 step=$2; shift 2
+  mkdir -p "$(dirname "$log")"
+  local status=0
+  "$@" >>"$log" 2>&1 || status=$?
+  [ "$status" -eq 0 ] && return 0
+  echo "$step failed (status $status). The end of its log:" >&2
+  tail -n 30 "$log" >&2
+  echo "The whole log: $log" >&2
+  return "$status"
+}
+
+# install_missing_packages [package...]: installs those of the packages (BRINDLOW_PACKAGES when none are
+# named) that are not installed yet, logging to build/packages.log; silent when none is missing.
 install_missing_packages() {
-  local missing=() pkg
-  for pkg in "${BRINDLOW_PACKAGES[@]}"; do
+  local wanted=("$@") missing=() pkg
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${BRINDLOW_PACKAGES[@]}")
+  for pkg in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing missing packages: ${missing[*]}"
-  local sudo=()
+  local log=build/packages.log sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  mkdir -p build && : >"$log"
+  echo "Updating the package lists (log: $log)"
+  run_logged "$log" "Updating the package lists" "${sudo[@]}" apt-get update || return
+  echo "Installing ${#missing[@]} packages: ${missing[*]}"
+  run_logged "$log" "Installing the packages" "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build <build folder> [extra cmake arguments...]
+# show_build_progress: reads ninja's steps ("[done/total] what") and keeps the latest on one line of
+# the terminal, which it clears at the end; shows nothing when the output is not a terminal.
+show_build_progress() {
+  local line width
+  width=$(tput cols 2>/dev/null || echo 80)
+  [ -t 1 ] || { cat >/dev/null; return 0; }
+  local shown=0
+  while IFS= read -r line; do
+    [[ $line == \[*/*\]* ]] || continue
+    printf '\r\033[K%s' "${line:0:width-1}"
+    shown=1
+  done
+  [ "$shown" = 0 ] || printf '\r\033[K'
+}
+
+# build_targets <build folder> <what> [target...]: builds the targets (all when none are named) with
+# one line of progress and the output in <build folder>/build.log; then, when anything was built,
+# one line that says so.
+build_targets() {
+  local dir=$1 what=$2; shift 2
+  local log=$dir/build.log targets=() start=$SECONDS
+  [ $# -gt 0 ] && targets=(--target "$@")
+  mkdir -p "$dir"
+  # The build's status, not the progress line's, whatever the caller's options.
+  local -
+  set -o pipefail
+  local status=0
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}" 2>&1 | tee "$log" | show_build_progress || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "Building $what failed (status $status). The end of its log:" >&2
+    tail -n 30 "$log" >&2
+    echo "The whole log: $log" >&2
+    return "$status"
+  fi
+  grep -q '^\[[0-9]*/[0-9]*\]' "$log" && echo "Built $what in $((SECONDS - start)) s"
+  return 0
+}
+
+# configure <build folder> [extra cmake arguments...]: a Ninja build with debug information, logged
+# to <build folder>/configure.log.
+configure() {
+  local dir=$1; shift
+  mkdir -p "$dir" && : >"$dir/configure.log"
+  echo "Configuring $dir (log: $dir/configure.log)"
+  run_logged "$dir/configure.log" "Configuring $dir" \
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+}
+
+# configure_and_build <build folder> [extra cmake arguments...]: everything, tests included.
 configure_and_build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+  configure "$dir" -DBRINDLOW_TESTS=ON "$@" && build_targets "$dir" "everything in $dir"
 }
 
 # The sanitizers' settings for the sanitizer build's tests and the fuzz targets: every report ends
@@ -51,7 +124,6 @@ export_sanitizer_options() {
 
 # The fuzz targets in build-fuzz: clang with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
 configure_and_build_fuzzers() {
-  CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRINDLOW_FUZZ=ON >/dev/null
-  cmake --build build-fuzz -j "$(nproc)" --target brindlow_fuzzers
+  CC=clang-14 CXX=clang++-14 configure build-fuzz -DBRINDLOW_FUZZ=ON &&
+    build_targets build-fuzz "the fuzz targets" brindlow_fuzzers
 }

@@ -10,6 +10,7 @@
 #include "FlatButton.h"
 #include "GameSettings.h"
 #include "GroupBox.h"
+#include "HomePage.h"
 #include "RadioGroup.h"
 #include "SettingsFile.h"
 #include "ShellOpen.h"
@@ -34,8 +35,11 @@ QCheckBox* NewCheckBox(QWidget& group, int tag, const QString& caption, int top)
   return box;
 }
 
-QString HomePageCaption() {
-  return TfrmSettings::tr("Brindlow HomePage %1").arg(QString::fromLatin1(HomePageAddress));
+// A long address loses its middle rather than both ends; an ampersand in it is no accelerator.
+QString HomePageCaption(const QWidget& button) {
+  const QString caption = TfrmSettings::tr("Brindlow HomePage %1").arg(QString::fromStdString(HomePage().Address));
+  return button.fontMetrics().elidedText(caption, Qt::ElideMiddle, button.width()).replace(
+      QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -131,7 +135,7 @@ void TfrmSettings::showEvent(QShowEvent* event) {
 }
 
 void TfrmSettings::FormShow() {
-  btnHomePage->setText(HomePageCaption());
+  btnHomePage->setText(HomePageCaption(*btnHomePage));
   // Once greyed for a missing bank, the groups stay so for the rest of the run.
   if (SoundUnavailable != 0) {
     grpSounds->setEnabled(false);
@@ -197,4 +201,4 @@ void TfrmSettings::reject() {
   QDialog::reject();
 }
 
-void TfrmSettings::btnHomePageClick() { ShellOpen(HomePageAddress, "", "", ShowNormally); }
+void TfrmSettings::btnHomePageClick() { ShellOpen(HomePage().File, "", HomePage().Folder, ShowNormally); }

@@ -18,9 +18,6 @@ class TFlatButton;
 class TGroupBox;
 class TRadioGroup;
 
-// The address the home-page button opens and shows in its caption.
-inline constexpr const char* HomePageAddress = "https://brindlow.example.org/";
-
 class TfrmSettings : public QDialog {
   Q_DECLARE_TR_FUNCTIONS(TfrmSettings)
 

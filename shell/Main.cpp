@@ -4,12 +4,16 @@
 
 #include "Application.h"
 #include "BankSound.h"
+#include "CommandLine.h"
 #include "ErrorBox.h"
 #include "Program.h"
 #include "GameFolders.h"
+#include "RuntimeFolder.h"
 #include "Translations.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr)) return *status;
+  NameRuntimeFolder();
   // The windows are laid out in fixed pixels and are not rescaled by the screen's reported density. A
   // scale the user asks for with QT_SCALE_FACTOR still applies over this: the layout keeps its logical
   // pixels and the pictures switch to their twice-size versions at a device pixel ratio of 2.

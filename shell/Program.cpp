@@ -26,6 +26,10 @@ TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServic
   };
   frmLines->ShowAbout = [this] { frmAbout->exec(); };
   frmLines->ShowHelp = [this] { frmHelp->exec(); };
+  frmLines->ShowStatistics = [this] {
+    if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(frmLines->GameHistory());
+    frmStatistics->exec();
+  };
 }
 
 void TProgram::Show() { frmLines->show(); }

@@ -14,6 +14,7 @@
 #include "SettingsDialog.h"
 #include "SoundLayer.h"
 #include "SpriteForm.h"
+#include "StatisticsDialog.h"
 #include "TopTenDialog.h"
 
 class TProgram {
@@ -45,4 +46,6 @@ private:
   std::unique_ptr<TfrmMi> frmMi;
   std::unique_ptr<TfrmHelp> frmHelp;
   std::unique_ptr<TfrmSlicice> frmSlicice;
+  // Made at its first opening: a run that never looks at the history never builds its charts.
+  std::unique_ptr<TfrmStatistics> frmStatistics;
 };

@@ -3,12 +3,30 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
+#include <fluidsynth.h>
+
+#include <cstdio>
 
 namespace {
 
 constexpr const char* SoundFontPath = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+void IgnoreSdlMessage(void*, int, SDL_LogPriority, const char*) {}
+
+// The sound libraries report, on the terminal, every device they try and cannot open (on a machine
+// without a card: a page of them) and every quirk of a song; the player can act on none of it. The
+// game says itself, once, when it runs silent.
+void QuietSoundLibraries() {
+  snd_lib_error_set_handler(IgnoreAlsaMessage);
+  SDL_LogSetOutputFunction(IgnoreSdlMessage, nullptr);
+  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+}
+
 bool OpenAudio() {
+  QuietSoundLibraries();
   // The game's own windowing layer handles signals; SDL must not replace its handlers.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -28,6 +46,10 @@ bool OpenAudio() {
 }  // namespace
 
 bool AudioReady() {
-  static const bool ready = OpenAudio();
+  static const bool ready = [] {
+    const bool opened = OpenAudio();
+    if (!opened) std::fputs("brindlow: no sound device was found, so the game runs silent\n", stderr);
+    return opened;
+  }();
   return ready;
 }

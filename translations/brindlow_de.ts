@@ -75,6 +75,10 @@
         <source>Ke&amp;ys…</source>
         <translation>&amp;Tasten…</translation>
     </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>&amp;Statistik…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -310,6 +314,10 @@
         <source>Click to play!</source>
         <extracomment>On the start picture&apos;s green button, about 16 letters at most.</extracomment>
         <translation>Klick und spiel!</translation>
+    </message>
+    <message>
+        <source>The Statistics window</source>
+        <translation>Das Statistikfenster</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,10 @@
         <source>Ke&amp;ys…</source>
         <translation>&amp;Touches…</translation>
     </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>&amp;Statistiques…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -310,6 +314,10 @@
         <source>Click to play!</source>
         <extracomment>On the start picture&apos;s green button, about 16 letters at most.</extracomment>
         <translation>Cliquez et jouez !</translation>
+    </message>
+    <message>
+        <source>The Statistics window</source>
+        <translation>La fenêtre des statistiques</translation>
     </message>
 </context>
 <context>

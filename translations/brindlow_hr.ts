@@ -75,6 +75,10 @@
         <source>Ke&amp;ys…</source>
         <translation>&amp;Tipke…</translation>
     </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>&amp;Statistika…</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -310,6 +314,10 @@
         <source>Click to play!</source>
         <extracomment>On the start picture&apos;s green button, about 16 letters at most.</extracomment>
         <translation>Klikni i igraj!</translation>
+    </message>
+    <message>
+        <source>The Statistics window</source>
+        <translation>Prozor sa statistikom</translation>
     </message>
 </context>
 <context>

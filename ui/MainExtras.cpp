@@ -27,6 +27,7 @@ void TfrmLines::CreateExtras() {
   connect(Menu->KeepGameOnExit, &QAction::toggled, this,
           [this](bool keep) { RunReportingErrors([&] { Preferences.Set(KeepGameOnExit, keep); }); });
   connect(Menu->Keys, &QAction::triggered, this, [this] { ShowKeys(); });
+  CreateHistory();
 }
 
 void TfrmLines::contextMenuEvent(QContextMenuEvent* event) {
@@ -66,6 +67,7 @@ TKeyRows TfrmLines::KeyRows() const {
                       //: A row of the Keys window; %1 is a button's caption, such as "New" or "Top 10".
                       tr("The %1 button").arg(caption));
   }
+  rows.emplace_back(Menu->Statistics->shortcut().toString(QKeySequence::NativeText), tr("The Statistics window"));
   rows.emplace_back(tr("Menu key"), tr("This menu; also a right click beside the board"));
   return rows;
 }

@@ -16,6 +16,8 @@ public:
   QAction* const Undo;
   // Checkable: closing the window keeps the running game for the next start.
   QAction* const KeepGameOnExit;
+  // Opens the Statistics window.
+  QAction* const Statistics;
   // Opens the list of every key.
   QAction* const Keys;
 

@@ -42,7 +42,11 @@ QString WarningText(const std::string& message) {
 
 }  // namespace
 
-TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags), Services(std::move(services)) {
+TfrmLines::TfrmLines(TLinesServices services)
+    : QWidget(nullptr, MainWindowFlags),
+      Services(std::move(services)),
+      History(Services.DataDirectory),
+      Recorder(History, [this] { return GameRules && GameRules->TurnRunning(); }) {
   assert(Services.Sound != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
   setWindowTitle(QStringLiteral("Brindlow v1.52"));
@@ -187,7 +191,10 @@ void TfrmLines::btnClick(int tag) {
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.ViewNextChanged) UpdatePreviewVisibility();
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
-  if (changes.JokersBombsChanged || changes.LevelChanged) GameRules->RequestNewGame();
+  if (changes.JokersBombsChanged || changes.LevelChanged) {
+    NextEndReason = TEndReason::Settings;
+    GameRules->RequestNewGame();
+  }
 }
 
 void TfrmLines::PlayEffect(TSoundEffect effect) {
@@ -216,6 +223,7 @@ void TfrmLines::FormClose() {
   Closing = true;
   // Each step is reported on its own, so a file error never keeps the window from closing.
   RunReportingErrors([this] { SubmitScore(); });
+  RecordGameAtClose();
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

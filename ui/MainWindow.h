@@ -13,7 +13,9 @@
 #include <string>
 
 #include "GameHost.h"
+#include "GameRecorder.h"
 #include "GameVariables.h"
+#include "History.h"
 #include "ImageStorage.h"
 #include "KeysWindow.h"
 #include "Preferences.h"
@@ -65,6 +67,8 @@ public:
   std::function<TSettingsChanges()> ShowSettings;
   std::function<void()> ShowAbout;
   std::function<void()> ShowHelp;
+  // The Statistics window over GameHistory(), from the context menu and its keys.
+  std::function<void()> ShowStatistics;
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
@@ -89,6 +93,8 @@ public:
   // IAnimationHost.
   void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
   void WaitUntilOff(TAnimationTimer timer) override;
+  void TurnFinished() override;
+  void NewGameStarting() override;
 
   // IEffectPlayer: the game's effects go to the sound layer until the window closes.
   void PlayEffect(TSoundEffect effect) override;
@@ -117,6 +123,10 @@ public:
   const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
   TMainMenu& ContextMenu() { return *Menu; }
   TPreferences& PlayerPreferences() { return Preferences; }
+  // Every ended game, in History.db beside Score.dat; the file is opened at the first game's end.
+  THistory& GameHistory() { return History; }
+  // Notes the start of each game and records its end; a game taken up again starts here too.
+  TGameRecorder& GameRecorder() { return Recorder; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -149,6 +159,12 @@ private:
   TKeyRows KeyRows() const;
   // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
   void TakeKeyboard();
+  // The history of ended games.
+  void CreateHistory();
+  void ShowStatisticsWindow();
+  void RecordGameAtClose();
+  // A game that ends on a full board ended because it was full, whatever asked for its end.
+  TEndReason EndReason(TEndReason asked) const;
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -181,6 +197,10 @@ private:
   int CursorCell = 0;
   // Read once as the window is created; each change from the menu is written at once.
   TPreferences Preferences;
+  THistory History;
+  TGameRecorder Recorder;
+  // Why the game on the board ends when the next new game starts: New unless the settings asked.
+  TEndReason NextEndReason = TEndReason::New;
 
   QTimer MoveTimer;
   QTimer JumpTimer;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "DialogTestSupport.h"
 #include "FlatButton.h"
 #include "GameSettings.h"
+#include "HomePage.h"
 #include "NameDialog.h"
 #include "RadioGroup.h"
 #include "RecordDialogs.h"
@@ -52,7 +54,7 @@ class SettingsDialogTest : public QObject {
   Q_OBJECT
 
 public slots:
-  // The desktop's handler for web addresses while a test listens for the home page.
+  // The desktop's handler for web and file addresses while a test listens for the home page.
   void OpenUrl(const QUrl& url) { OpenedUrls << url; }
 
 private:
@@ -142,7 +144,7 @@ private slots:
 
     auto* home = Control<TFlatButton>(dialog, QStringLiteral("btnHomePage"));
     QCOMPARE(home->geometry(), QRect(8, 190, 441, 22));
-    QCOMPARE(home->text(), QStringLiteral("Brindlow HomePage https://brindlow.example.org/"));
+    QCOMPARE(home->text(), QStringLiteral("Brindlow HomePage ") + QString::fromStdString(HomePage().Address));
     QCOMPARE(home->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(home->palette().color(QPalette::ButtonText), QColor(Qt::blue));
     QVERIFY(!home->font().bold());
@@ -493,16 +495,23 @@ private slots:
     QCOMPARE(int(fixture.Game.ScoreSubmitted), 1);
   }
 
-  void TheHomePageButtonOpensTheAddress() {
+  // The page the caption names is the one that opens, and it exists: the guide built beside the
+  // program unless the build names a web page.
+  void TheHomePageButtonOpensTheAddressItShows() {
     TDialogFixture fixture;
     TRecordingDialogs records;
     TfrmSettings dialog(nullptr, fixture.Folder(), fixture.Game, records);
     OpenedUrls.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "OpenUrl");
+    const QStringList schemes = {QStringLiteral("https"), QStringLiteral("file")};
+    for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, this, "OpenUrl");
     dialog.show();
+    const QString caption = Control<TFlatButton>(dialog, QStringLiteral("btnHomePage"))->text();
     Click(Control(dialog, QStringLiteral("btnHomePage")));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QCOMPARE(OpenedUrls, QList<QUrl>{QUrl(QStringLiteral("https://brindlow.example.org/"))});
+    for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme);
+    const QUrl shown(caption.mid(QStringLiteral("Brindlow HomePage ").size()));
+    QCOMPARE(OpenedUrls, QList<QUrl>{shown});
+    QVERIFY(!caption.contains(QStringLiteral("example.org")));
+    if (shown.isLocalFile()) QVERIFY2(QFileInfo::exists(shown.toLocalFile()), qPrintable(shown.toLocalFile()));
     QVERIFY(dialog.isVisible());
     dialog.close();
   }

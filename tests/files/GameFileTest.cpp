@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "CheckedFile.h"
 #include "GameFile.h"
@@ -71,6 +72,8 @@ protected:
     }
     EXPECT_FALSE(Exists(Folder / GameFileName)) << reason;
     EXPECT_EQ(ReadBytes(Folder / BadGameFileName), bytes) << reason;
+    // Earlier backups are kept, so the next case's file would land beside this one.
+    std::filesystem::remove(Folder / BadGameFileName);
   }
 
   TTestFolder Folder;

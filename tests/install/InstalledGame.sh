@@ -8,7 +8,7 @@ check_installed_files() {
   local prefix=$1 id=$2; shift 2
   local file
   for file in bin/brindlow share/brindlow/Sound.dat share/applications/$id.desktop \
-              share/metainfo/$id.metainfo.xml share/man/man6/brindlow.6.gz \
+              share/metainfo/$id.metainfo.xml share/man/man6/brindlow.6.gz share/doc/brindlow/guide.html \
               share/icons/hicolor/scalable/apps/$id.svg; do
     [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
   done

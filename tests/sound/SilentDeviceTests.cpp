@@ -1,9 +1,11 @@
 // The sound layer on a machine without a sound device: silence, never a wait or an error.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 
+#include "AudioDevice.h"
 #include "MusicPlayer.h"
 #include "PlaySoundFile.h"
 #include "SoundTestFiles.h"
@@ -39,6 +41,22 @@ TEST_F(TNoDeviceTest, TheSongPlayerStaysQuietWithoutErrors) {
   EXPECT_NO_THROW(player.Rewind());
   player.Close();
   EXPECT_THROW(player.Play(), EMCIDeviceError) << "the device-open rule still holds";
+}
+
+// The sound libraries report each device they try and fail on; here ALSA is asked for a device that
+// no machine has. The player hears of it once, from the game, and from nothing else.
+TEST(NoDeviceMessage, TheGameSaysOnceThatItRunsSilentAndTheLibrariesSayNothing) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        setenv("SDL_AUDIODRIVER", "alsa", 1);
+        setenv("AUDIODEV", "no-such-pcm", 1);
+        const bool ready = AudioReady();
+        PlaySoundFile("missing.wav", SoundAsync);
+        std::exit(ready ? 1 : 0);
+      },
+      testing::ExitedWithCode(0),
+      testing::StrEq("brindlow: no sound device was found, so the game runs silent\n"));
 }
 
 }  // namespace

@@ -26,14 +26,6 @@ void StartActive(TTestProgram& program) {
   QVERIFY(QTest::qWaitForWindowActive(&program.Lines()));
 }
 
-// The last move of a game: two free cells, the move frees a third, and three new balls fill the board.
-void FillTheBoard(TTestProgram& program) {
-  program.Game().LoadPosition(BoardWithoutLines({40, 81}), {1, 1, 1});
-  program.ClickCell(41);
-  program.ClickCell(40);
-  QVERIFY(program.WaitForIdle());
-}
-
 }  // namespace
 
 class KeyboardPlayTest : public QObject {
@@ -148,7 +140,7 @@ private slots:
       }
     });
     answer.start(20);
-    FillTheBoard(program);
+    program.FillTheBoard();
     answer.stop();
     QCOMPARE(dialogs, 2);
     QVERIFY(!signUnderADialog);
@@ -165,13 +157,13 @@ private slots:
     QCOMPARE(program.BallCount(), 5);
 
     // A click puts it away and is the classic click as well; so is New.
-    FillTheBoard(program);
+    program.FillTheBoard();
     QVERIFY(sign.isVisible());
     program.ClickCell(1);
     QVERIFY(!sign.isVisible());
     QVERIFY(program.WaitForIdle());
     QCOMPARE(program.BallCount(), 5);
-    FillTheBoard(program);
+    program.FillTheBoard();
     lines.findChild<TFlatButton*>(QStringLiteral("btnNew"))->click();
     QVERIFY(!sign.isVisible());
   }
@@ -184,7 +176,7 @@ private slots:
     QStringList items;
     for (const QAction* action : menu.actions())
       if (!action->isSeparator()) items << action->text().remove(QLatin1Char('&'));
-    QCOMPARE(items, (QStringList{"Undo", "Keep the game on Exit", "Keys…"}));
+    QCOMPARE(items, (QStringList{"Undo", "Keep the game on Exit", "Statistics…", "Keys…"}));
     QVERIFY(!menu.Undo->isEnabled());
     QVERIFY(lines.actions().contains(menu.Undo));
     QVERIFY(!menu.KeepGameOnExit->isChecked());
@@ -211,7 +203,7 @@ private slots:
     QStringList texts;
     for (const QLabel* label : keys->findChildren<QLabel*>()) texts << label->text();
     for (const char* key : {"Arrow keys", "Space, Enter", "Escape", "Ctrl+Z, Backspace", "Alt+N", "Alt+T", "Alt+O",
-                            "Alt+A", "Alt+H", "Alt+E", "Menu key"})
+                            "Alt+A", "Alt+H", "Alt+E", "Ctrl+I", "Menu key"})
       QVERIFY2(texts.contains(QString::fromUtf8(key)), key);
     keys->reject();
     QTRY_COMPARE(QApplication::activeWindow(), &lines);

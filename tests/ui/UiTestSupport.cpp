@@ -54,6 +54,13 @@ int TTestProgram::BallCount() {
   return count;
 }
 
+void TTestProgram::FillTheBoard() {
+  Game().LoadPosition(BoardWithoutLines({40, 81}), {1, 1, 1});
+  ClickCell(41);
+  ClickCell(40);
+  QVERIFY(WaitForIdle());
+}
+
 bool Shows(TfrmLines& lines, int cell, TSpriteSet set, int frame, BallCode code) {
   const QPixmap& sprite = lines.Sprites(set).GetSprite(frame, code);
   const QPixmap& shown = lines.CellImage(cell)->Picture();

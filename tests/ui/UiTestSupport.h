@@ -32,6 +32,8 @@ public:
   // Waits until no animation but the jump runs and no turn waits.
   bool WaitForIdle(int timeoutMs = 10000);
   int BallCount();
+  // The last move of a game: two free cells, the move frees a third, and three new balls fill the board.
+  void FillTheBoard();
 
   QTemporaryDir Directory;
   QStringList Warnings;

@@ -1,13 +1,14 @@
 // brindlow-history-demo FOLDER GAMES: records GAMES games played by the simulator's random player
-// into FOLDER/History.db, through the game's own history, then opens the Statistics window on it.
+// into FOLDER/History.db, through the game's own history and the rows the window takes of a game,
+// then opens the Statistics window on it.
 // For looking at the window with a history of any size; GAMES 0 shows the history as it is.
 #include <QApplication>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "EndedGame.h"
 #include "GameSettings.h"
 #include "History.h"
 #include "Simulation.h"
@@ -15,38 +16,34 @@
 
 namespace {
 
-// Most games at Normal, some at Hard, a few at Impossible; jokers and bombs in some of them.
+// A player's pace: the ball's walk and the time to pick the next move.
+constexpr std::chrono::seconds SecondsPerMove{4};
+
+// Most games at Normal, some at Hard, a few at Impossible; jokers and bombs in some of them; some
+// games with moves taken back, and some left for a new game before the board is full.
 TSimulationOptions OptionsOfGame(int n) {
   TSimulationOptions options;
   options.Seed = static_cast<std::uint32_t>(n + 1);
   options.Level = n % 10 < 6 ? 0 : n % 10 < 9 ? 1 : 2;
   options.Jokers = n % 3 == 0;
   options.Bombs = n % 5 == 0;
+  options.ClicksDuringWaits = false;
+  options.SaveCheckEvery = 0;
+  options.UndoCheckEvery = n % 7 == 0 ? 4 : 0;
+  if (n % 11 == 0) options.MaxTurnsPerGame = 20 + n % 40;
   return options;
 }
 
-// The simulator reports removals, not lines: each removal stands for one line of its length.
+// The game's row as the window would take it, from the engine's own counts.
 TGameRecord PlayGame(int n, std::chrono::system_clock::time_point ended) {
-  const TSimulationOptions options = OptionsOfGame(n);
-  const TSimulationReport report = Simulate(options);
+  TSimulationOptions options = OptionsOfGame(n);
   TGameRecord game;
-  game.SecondsPlayed = static_cast<int>(report.SimulatedMilliseconds / 1000);
-  game.StartedAt = IsoUtc(ended - std::chrono::seconds(game.SecondsPlayed));
-  game.EndedAt = IsoUtc(ended);
-  game.Level = options.Level;
-  game.Jokers = options.Jokers;
-  game.Bombs = options.Bombs;
-  game.Score = static_cast<int>(report.TotalScore);
-  game.Moves = static_cast<int>(report.Turns);
-  for (const int size : report.RemovalSizes) {
-    if (size < FirstLineLength) continue;
-    ++game.Lines;
-    game.BallsCleared += size;
-    game.LongestLine = std::max(game.LongestLine, std::min(size, LastLineLength));
-    ++game.LinesByLength[static_cast<std::size_t>(std::min(size, LastLineLength) - FirstLineLength)];
-  }
-  game.UndoUsed = n % 7 == 0;
-  game.EndReason = n % 11 == 0 ? TEndReason::New : TEndReason::Full;
+  options.GameEnded = [&game, ended](const TGame& played) {
+    const TEndReason reason = CountEmptyCells(played.Fields().Board) == 0 ? TEndReason::Full : TEndReason::New;
+    const auto started = ended - SecondsPerMove * played.GameStatistics().Moves;
+    game = RecordOfGame(played, reason, started, ended);
+  };
+  Simulate(options);
   return game;
 }
 

@@ -105,6 +105,7 @@ TSimulationReport Simulate(const TSimulationOptions& options, std::ostream* log)
       if (host.GamesStarted != gamesBefore) break;  // a click held during the turn started a new game
       if (report.Violations.size() > 50) break;
     }
+    if (options.GameEnded) options.GameEnded(game);
     report.Removals += std::count_if(host.BoardEvents.begin(), host.BoardEvents.end(), [](const auto& e) { return !e.Spawn; }) - removalsBefore;
     for (const auto& event : host.BoardEvents)
       if (!event.Spawn) report.RemovalSizes.push_back(static_cast<int>(event.Cells.size()));

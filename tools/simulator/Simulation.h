@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+class TGame;
 
 struct TSimulationOptions {
   int Games = 1;
@@ -20,6 +23,8 @@ struct TSimulationOptions {
   // About one turn in this many passes the game through the saved game's format into a second game,
   // which must then make the turn's move exactly like the first (0: never).
   int SaveCheckEvery = 8;
+  // Told of each game as it ends (its board full or its turns used up), the game still on the board.
+  std::function<void(const TGame& game)> GameEnded;
 };
 
 struct TSimulationReport {
