@@ -5,9 +5,11 @@
 
 #include "Bevels.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
+#include "GameOverBoard.h"
 #include "ImageControl.h"
 #include "MainWindow.h"
+#include "UndoMark.h"
 
 const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
   switch (set) {
@@ -37,13 +39,17 @@ void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
 
 void TfrmLines::ClearCell(int cell) {
   // A cell that empties means the board is no longer full: the game-over sign has served.
-  DismissGameOver();
+  GameOverBoard->hide();
   CellImage(cell)->ClearPicture();
 }
 
 void TfrmLines::CopyCell(int from, int to) { CellImage(to)->SetPicture(CellImage(from)->Picture()); }
 
-void TfrmLines::ShowScore(std::uint16_t score) { panScore->SetCaption(QString::number(score)); }
+void TfrmLines::ShowScore(std::uint16_t score) {
+  panScore->SetCaption(QString::number(score));
+  // Every new game, restored game and taken-back move shows its score, so the mark follows the game.
+  UndoMarkDisplay->setVisible(GameVariables.UndoUsed != 0);
+}
 
 void TfrmLines::ShowBest(std::uint16_t best) { panBest->SetCaption(QString::number(best)); }
 
@@ -67,25 +73,27 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
   QTimer& control = AnimationTimer(timer);
   if (!enabled) control.stop();
   else if (!Closing && !control.isActive()) control.start();
+  // A move or a new game starting is no moment to take a move back.
+  UpdateUndoAction();
 }
 
 void TfrmLines::Tick(TAnimationTimer timer) {
   switch (timer) {
     case TAnimationTimer::Move:
       // The last move tick returns only when the whole turn, record dialogs included, has ended.
-      GameRules->MoveTimerTimer();
+      GameKeeper->Game().MoveTimerTimer();
       ShowGameOverWhenFull();
       break;
-    case TAnimationTimer::Jump: GameRules->JumpTimerTimer(); break;
-    case TAnimationTimer::Make: GameRules->MakeTimerTimer(); break;
-    case TAnimationTimer::Destroy: GameRules->DestroyTimerTimer(); break;
+    case TAnimationTimer::Jump: GameKeeper->Game().JumpTimerTimer(); break;
+    case TAnimationTimer::Make: GameKeeper->Game().MakeTimerTimer(); break;
+    case TAnimationTimer::Destroy: GameKeeper->Game().DestroyTimerTimer(); break;
   }
 }
 
 void TfrmLines::WaitUntilOff(TAnimationTimer timer) {
   // The jump never ends by itself; the turn rules wait only for animations that do.
   assert(timer != TAnimationTimer::Jump);
-  while (GameRules->TimerEnabled(timer)) {
+  while (GameKeeper->Game().TimerEnabled(timer)) {
     if (Closing) {
       // The timers are stopped for good: the animation is played out here so that the turn can
       // unwind to the event loop, which then ends the program.

@@ -13,7 +13,8 @@
 #include "Bevels.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
+#include "GameLock.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
 #include "Random.h"
@@ -92,12 +93,14 @@ void TfrmLines::FormCreate() {
     image->SetTransparent(false);
     image->setCursor(Qt::PointingHandCursor);
     image->OnClick = [this](TImageControl& clicked) {
-      if (GameRules) GameRules->PanelClick(clicked.Tag);
+      if (GameKeeper) BoardClick(clicked.Tag);
     };
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
   RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
+  GameLock = std::make_unique<TGameLock>(Services.DataDirectory);
+  GameKept = GameLock->Held();
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -112,7 +115,7 @@ void TfrmLines::showEvent(QShowEvent* event) {
 void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
-  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
+  GameKeeper = std::make_unique<TGameKeeper>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
   const QStringList& prefixes = SpritePrefixes();
   NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
   MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);
@@ -143,17 +146,20 @@ void TfrmLines::UpdatePreviewVisibility() {
 }
 
 void TfrmLines::imgBackgroundClick() {
-  assert(GameRules != nullptr);
+  assert(GameKeeper != nullptr);
   SetWindowColor(palette().color(QPalette::Button));
   SetStartScreen(false);
-  GameRules->NewGame();
+  if (!ResumeKeptGame()) GameKeeper->Game().NewGame();
+  UpdateUndoAction();
 }
 
 void TfrmLines::btnClick(int tag) {
-  DismissGameOver();
+  DismissSigns();
   switch (tag) {
     case 1:
-      GameRules->RequestNewGame();
+      // Also when the new game waits for the running turn: a close meanwhile must not keep the old one.
+      ForgetKeptGame();
+      GameKeeper->Game().RequestNewGame();
       break;
     case 2:
       if (ShowTop10) ShowTop10();
@@ -173,6 +179,7 @@ void TfrmLines::btnClick(int tag) {
     default:
       assert(false && "unknown button tag");
   }
+  UpdateUndoAction();
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
   if (tag != 1) TakeKeyboard();
 }
@@ -180,7 +187,10 @@ void TfrmLines::btnClick(int tag) {
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.ViewNextChanged) UpdatePreviewVisibility();
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
-  if (changes.JokersBombsChanged || changes.LevelChanged) GameRules->RequestNewGame();
+  if (changes.JokersBombsChanged || changes.LevelChanged) {
+    ForgetKeptGame();
+    GameKeeper->Game().RequestNewGame();
+  }
 }
 
 void TfrmLines::PlayEffect(TSoundEffect effect) {
@@ -189,9 +199,11 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  if (ScoreDialogs == nullptr || !GameRules) return;
+  // Removed before the record dialogs: a game killed during them must not come back to be offered again.
+  ForgetKeptGame();
+  if (ScoreDialogs == nullptr || !GameKeeper) return;
   const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
-  ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  ::SubmitScore(GameKeeper->Game().Variables, *ScoreDialogs);
   // A record brought up its name and top-ten dialogs.
   if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
@@ -207,8 +219,16 @@ void TfrmLines::FormClose() {
   // From here on the waits of a running turn play their animation out at once instead of
   // waiting for ticks, and no timer starts again.
   Closing = true;
+  UpdateUndoAction();
   // Each step is reported on its own, so a file error never keeps the window from closing.
-  RunReportingErrors([this] { SubmitScore(); });
+  if (KeepGameOnClose()) {
+    // Kept now, or by the running turn as it unwinds; its score waits for the game's end.
+    if (GameKeeper->Game().Resting()) SaveRunningGame();
+  } else {
+    RunReportingErrors([this] { SubmitScore(); });
+    ForgetKeptGame();
+    GameKept = false;
+  }
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

@@ -27,6 +27,9 @@ class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
+class TGameKeeper;
+class TGameLock;
+class TUndoMark;
 class TImageControl;
 class TfrmSlicice;
 class ISoundLayer;
@@ -86,16 +89,19 @@ public:
   // IAnimationHost.
   void TimerEnabledChanged(TAnimationTimer timer, bool enabled) override;
   void WaitUntilOff(TAnimationTimer timer) override;
+  void TurnFinished() override;
 
   // IEffectPlayer: the game's effects go to the sound layer until the window closes.
   void PlayEffect(TSoundEffect effect) override;
 
-  // IScoreKeeper.
+  // IScoreKeeper. A game whose score is offered has ended, kept or not.
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override;
 
   // Read access for the program's other windows and for tests.
-  TGame* Game() const { return GameRules.get(); }
+  TGame* Game() const;
+  // The game with its moves to take back; exists from the first show.
+  TGameKeeper* Keeper() const { return GameKeeper.get(); }
   // The running game's score and flags, kept from the window's creation on (the game object itself
   // exists only from the first show).
   TGameVariables& Variables() { return GameVariables; }
@@ -114,6 +120,11 @@ public:
   const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
   TMainMenu& ContextMenu() { return *Menu; }
   TPreferences& PlayerPreferences() { return Preferences; }
+  // Whether this copy keeps its running game in Game.sav: only the first copy running on a data folder.
+  bool KeepsGames() const;
+  const QWidget& UndoMark() const;
+  // The line under the score displays that says a kept game has been taken up again.
+  const QLabel& ResumeNotice() const { return *labResumed; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -140,12 +151,23 @@ private:
   void MoveCursor(int columns, int rows);
   void HideCursor();
   void ShowGameOverWhenFull();
-  void DismissGameOver();
+  // The game-over sign and the resume notice stay until the player's next click or key.
+  void DismissSigns();
   void PopUpMenu(const QPoint& globalPosition);
   void ShowKeys();
   TKeyRows KeyRows() const;
   // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
   void TakeKeyboard();
+  // Every click on the board and its keys' clicks.
+  void BoardClick(int cell);
+  // Taking moves back, and the running game kept in Game.sav.
+  void UndoMove();
+  void UpdateUndoAction();
+  bool ResumeKeptGame();
+  void KeepRunningGame();
+  void SaveRunningGame();
+  void ForgetKeptGame();
+  bool KeepGameOnClose() const;
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -174,6 +196,8 @@ private:
   TBoardCursor* BoardCursor = nullptr;
   TGameOverBoard* GameOverBoard = nullptr;
   TMainMenu* Menu = nullptr;
+  TUndoMark* UndoMarkDisplay = nullptr;
+  QLabel* labResumed = nullptr;
   TfrmKeys* Keys = nullptr;
   int CursorCell = 0;
   // Read once as the window is created; each change from the menu is written at once.
@@ -195,7 +219,11 @@ private:
   TImageStorage MakeSprites;
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
-  std::unique_ptr<TGame> GameRules;
+  std::unique_ptr<TGameKeeper> GameKeeper;
+  // Claimed at creation; while it is held the running game is saved after every turn. A close that
+  // ends the game lets the game go (nothing more is saved), one that keeps it does not.
+  std::unique_ptr<TGameLock> GameLock;
+  bool GameKept = false;
 
   bool BankMissing = false;
   bool Shown = false;
