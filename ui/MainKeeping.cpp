@@ -48,6 +48,8 @@ bool TfrmLines::ResumeKeptGame() {
     Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(damage.what()));
     return false;
   } catch (const std::exception& error) {
+    // A file that could not even be looked at may still hold a game: this run leaves it alone.
+    GameKept = false;
     ShowErrorBox(error);
     return false;
   }

@@ -19,12 +19,6 @@
 
 namespace {
 
-void StartActive(TTestProgram& program) {
-  program.Start();
-  QApplication::setActiveWindow(&program.Lines());
-  QVERIFY(QTest::qWaitForWindowActive(&program.Lines()));
-}
-
 void Press(TfrmLines& lines, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(&lines, key, modifiers);
 }
@@ -95,7 +89,7 @@ private slots:
   void CtrlZAndBackspaceTakeBackAMoveAndALineAndMarkTheScore() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     QAction* undo = lines.ContextMenu().Undo;
     QVERIFY(!undo->isEnabled());
     program.Game().LoadPosition(BoardWith({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {23, 2}, {60, 6}}), {5, 6, 7});
@@ -143,7 +137,7 @@ private slots:
   void UndoIsRefusedWhileATurnWaits() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{41, 2}, {10, 3}}), {5, 6, 7});
     Move(program, 10, 11);
     bool enabledDuringWait = false;
@@ -166,7 +160,7 @@ private slots:
   void AGameWithAMoveTakenBackIsNeverOfferedNeitherOnAFullBoardNorOnNewOrClose() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     LowerEveryList();
     const TScoreTable before = ScoreTable;
     TDialogAnswerer answerer;
@@ -195,7 +189,7 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     QVERIFY(lines.KeepsGames());
-    StartActive(program);
+    program.StartActive();
     QVERIFY(!GameFileThere(program));
     LoadOpenBoard(program);
     Move(program, 10, 11);
@@ -240,7 +234,7 @@ private slots:
   void NewPressedDuringAWaitLeavesNoGameFileOnceTheNewGameHasStarted() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     LoadOpenBoard(program);
     Move(program, 10, 11);
     QVERIFY(GameFileThere(program));
@@ -258,7 +252,7 @@ private slots:
 
   void TheNextStartTakesTheGameUpWithANoticeUntilTheNextAction() {
     TTestProgram first;
-    StartActive(first);
+    first.StartActive();
     LoadOpenBoard(first);
     Move(first, 10, 11);
     Move(first, 50, 49);
@@ -268,7 +262,7 @@ private slots:
     TTestProgram second;
     CarryGameFile(first, second);
     TfrmLines& lines = second.Lines();
-    StartActive(second);
+    second.StartActive();
     QVERIFY(lines.ResumeNotice().isVisible());
     QVERIFY(!lines.ResumeNotice().text().isEmpty());
     QVERIFY(lines.Keeper()->Saved() == kept);
@@ -306,7 +300,7 @@ private slots:
   void KeepOnExitKeepsTheGameUnofferedUntilItEnds() {
     TTestProgram first;
     TfrmLines& lines = first.Lines();
-    StartActive(first);
+    first.StartActive();
     LowerEveryList();
     lines.ContextMenu().KeepGameOnExit->trigger();
     TDialogAnswerer answerer;
@@ -322,7 +316,7 @@ private slots:
 
     TTestProgram second;
     CarryGameFile(first, second);
-    StartActive(second);
+    second.StartActive();
     QCOMPARE(second.Game().Variables.Score, std::uint16_t{120});
     FillTheBoard(second);
     QCOMPARE(answerer.Answered, 2);
@@ -332,7 +326,7 @@ private slots:
   void WithKeepOnExitOffAClosedGameIsOfferedAndNotTakenUpAgain() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     LowerEveryList();
     TDialogAnswerer answerer;
     LoadOpenBoard(program);
@@ -345,7 +339,7 @@ private slots:
 
   void ClosingOnTheStartPictureLeavesTheKeptGameForTheNextRun() {
     TTestProgram first;
-    StartActive(first);
+    first.StartActive();
     LoadOpenBoard(first);
     Move(first, 10, 11);
     TTestProgram second;
@@ -359,7 +353,7 @@ private slots:
     TTestProgram first;
     GameSettings.Level = 1;
     GameSettings.Bombs = 1;
-    StartActive(first);
+    first.StartActive();
     QCOMPARE(first.Game().Fields().BallsPerTurn, 4);
     first.Game().LoadPosition(BoardWith({{10, 3}, {50, 4}}), {1, 2, 3, 4});
     Move(first, 10, 11);
@@ -372,7 +366,7 @@ private slots:
     const QByteArray settingsBefore = settingsFile.readAll();
     settingsFile.close();
     QCOMPARE(GameSettings.Level, std::uint8_t{0});
-    StartActive(second);
+    second.StartActive();
     LowerEveryList();
     ScoreTable.Entry(1, 1).Score = 40;
     QCOMPARE(GameSettings.Level, std::uint8_t{1});
@@ -398,7 +392,7 @@ private slots:
 
   void ASecondCopyOnTheSameFolderNeitherTakesUpNorTouchesTheFirstCopysGame() {
     TTestProgram first;
-    StartActive(first);
+    first.StartActive();
     LoadOpenBoard(first);
     Move(first, 10, 11);
     QFile file(GameFilePath(first));

@@ -20,12 +20,6 @@ void Type(Qt::Key key, int times = 1) {
   for (int i = 0; i < times; ++i) QTest::keyClick(target, key);
 }
 
-void StartActive(TTestProgram& program) {
-  program.Start();
-  QApplication::setActiveWindow(&program.Lines());
-  QVERIFY(QTest::qWaitForWindowActive(&program.Lines()));
-}
-
 // The last move of a game: two free cells, the move frees a third, and three new balls fill the board.
 void FillTheBoard(TTestProgram& program) {
   program.Game().LoadPosition(BoardWithoutLines({40, 81}), {1, 1, 1});
@@ -45,7 +39,7 @@ private slots:
   void ArrowsAndSpaceOrEnterAloneMakeALineAndAMove() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {23, 2}, {60, 6}}), {5, 6, 7});
     // The first arrow shows the cursor mid-board; then it moves.
     Type(Qt::Key_Right);
@@ -74,7 +68,7 @@ private slots:
   void TheCursorGivesWayToTheMouseAndComesBackOnThePickedBallAboveItsPicture() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{10, 3}}), {1, 2, 3});
     auto* cursor = lines.findChild<QWidget*>(QStringLiteral("BoardCursor"));
     Type(Qt::Key_Down);
@@ -97,7 +91,7 @@ private slots:
   void EscapeAndKeysDuringAWaitFollowTheClickGuards() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{41, 2}, {45, 3}}), {5, 6, 7});
     Type(Qt::Key_Right);
     Type(Qt::Key_Space);
@@ -134,7 +128,7 @@ private slots:
   void AFullBoardShowsGameOverAfterTheRecordDialogsUntilTheNextKeyClickOrNew() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     const TGameOverBoard& sign = lines.GameOverSign();
     program.Game().Variables.Score = 250;
     int dialogs = 0;
@@ -179,7 +173,7 @@ private slots:
   void TheMenuOpensBesideTheBoardOrByItsKeyAndItsKeysWindowGivesTheKeyboardBack() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     TMainMenu& menu = lines.ContextMenu();
     QStringList items;
     for (const QAction* action : menu.actions())
