@@ -23,6 +23,14 @@ bool TPreferences::Get(const TPreference<bool>& preference) const {
 
 void TPreferences::Set(const TPreference<bool>& preference, bool value) { Write(preference.Key, value); }
 
+int TPreferences::Get(const TPreference<int>& preference, int minimum, int maximum) const {
+  bool number = false;
+  const int value = Store.value(QLatin1String(preference.Key)).toString().toInt(&number);
+  return number && value >= minimum && value <= maximum ? value : preference.Default;
+}
+
+void TPreferences::Set(const TPreference<int>& preference, int value) { Write(preference.Key, value); }
+
 void TPreferences::Write(const char* key, const QVariant& value) {
   Store.setValue(QLatin1String(key), value);
   // QSettings replaces the file whole (a new file renamed over the old), so a crash leaves one or

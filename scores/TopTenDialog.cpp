@@ -13,6 +13,7 @@
 #include "ImageStorage.h"
 #include "ScoreNames.h"
 #include "TopLista.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ void TfrmTop10::done(int result) {
 
 void TfrmTop10::ResetRowFonts() {
   QFont regular = font();
-  regular.setPointSize(8);
+  regular.setPointSizeF(8 * WindowZoom(*this));
   regular.setBold(false);
   for (int row = 0; row < TopTenRows; ++row) {
     NamePanels[row]->setFont(regular);
@@ -139,7 +140,7 @@ void TfrmTop10::FillTopTen() {
   const int level = Tab->currentIndex();
   if (Game.LastRank != 0 && level == GameSettings.Level) {
     QFont highlight = font();
-    highlight.setPointSize(9);
+    highlight.setPointSizeF(9 * WindowZoom(*this));
     highlight.setBold(true);
     NamePanels[Game.LastRank - 1]->setFont(highlight);
     ScorePanels[Game.LastRank - 1]->setFont(highlight);

@@ -7,6 +7,7 @@
 
 #include "PlaySoundFile.h"
 #include "Random.h"
+#include "SoundVolume.h"
 #include "TempDirectory.h"
 
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
@@ -21,3 +22,8 @@ std::string TBankSound::CheckSoundBank(const std::string& bankDirectory) {
 }
 
 std::string TBankSound::StartSound() { return Sound.StartSound(TempDirectory()); }
+
+void TBankSound::SetVolumes(int effects, int music) {
+  SetEffectVolume(effects);
+  SetMusicVolume(music);
+}

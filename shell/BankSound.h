@@ -15,6 +15,7 @@ public:
   void StartPlay() override { Sound.StartPlay(); }
   void MusicTimerTimer() override { Sound.MusicTimerTimer(); }
   void ApplyMusicChange() override { Sound.ApplyMusicChange(); }
+  void SetVolumes(int effects, int music) override;
   void ShutDown() override { Sound.ShutDown(); }
 
 private:

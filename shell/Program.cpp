@@ -1,6 +1,8 @@
 // Creating the program's windows and wiring them to one another.
 #include "Program.h"
 
+#include "WindowZoom.h"
+
 TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn) {
   frmLines = std::make_unique<TfrmLines>(
       TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn)});
@@ -30,6 +32,15 @@ TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServic
     if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(frmLines->GameHistory());
     frmStatistics->exec();
   };
+  // The dialogs follow the main window's zoom step from its first one on.
+  frmLines->ZoomChanged = [this](double zoom) { ZoomDialogs(zoom); };
+  ZoomDialogs(frmLines->Zoom());
+}
+
+void TProgram::ZoomDialogs(double zoom) {
+  for (QWidget* dialog : std::initializer_list<QWidget*>{frmTop10.get(), frmSettings.get(), frmAbout.get(),
+                                                         frmUpis.get(), frmMi.get(), frmHelp.get()})
+    ZoomWindow(*dialog, zoom);
 }
 
 void TProgram::Show() { frmLines->show(); }

@@ -36,6 +36,8 @@ public:
   const TfrmSlicice& SpriteForm() const { return *frmSlicice; }
 
 private:
+  void ZoomDialogs(double zoom);
+
   // A record's name dialog, then its top-ten dialog.
   TRecordDialogs RecordDialogs;
   std::unique_ptr<TfrmLines> frmLines;

@@ -3,18 +3,23 @@
 
 #include <QPainter>
 
-void DrawBevel(QPainter& painter, const QRect& rect, TBevelCut cut, const QPalette& palette) {
+#include "WindowZoom.h"
+
+void DrawBevel(QPainter& painter, const QRect& rect, TBevelCut cut, const QPalette& palette, int width) {
   if (cut == TBevelCut::None) return;
   const QColor light = palette.color(QPalette::Light);
   const QColor dark = palette.color(QPalette::Dark);
   const QColor topLeft = cut == TBevelCut::Lowered ? dark : light;
   const QColor bottomRight = cut == TBevelCut::Lowered ? light : dark;
-  painter.setPen(topLeft);
-  painter.drawLine(rect.topLeft(), rect.topRight());
-  painter.drawLine(rect.topLeft(), rect.bottomLeft());
-  painter.setPen(bottomRight);
-  painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-  painter.drawLine(rect.topRight(), rect.bottomRight());
+  // A wider bevel is nested one-pixel frames, each drawn as the classic one is.
+  for (QRect edge = rect; width > 0; --width, edge.adjust(1, 1, -1, -1)) {
+    painter.setPen(topLeft);
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+  }
 }
 
 TBevelPanel::TBevelPanel(QWidget* parent, TBevelCut outer, TBevelCut inner, QColor color)
@@ -40,17 +45,18 @@ void TBevelPanel::SetCaptionColor(QColor color) {
 }
 
 QRect TBevelPanel::ClientArea() const {
-  const int inset = (OuterCut != TBevelCut::None) + (InnerCut != TBevelCut::None);
+  const int inset = ((OuterCut != TBevelCut::None) + (InnerCut != TBevelCut::None)) * BevelWidth(WindowZoom(*this));
   return rect().adjusted(inset, inset, -inset, -inset);
 }
 
 void TBevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), FillColor);
+  const int width = BevelWidth(WindowZoom(*this));
   QRect edge = rect();
-  DrawBevel(painter, edge, OuterCut, palette());
-  if (OuterCut != TBevelCut::None) edge.adjust(1, 1, -1, -1);
-  DrawBevel(painter, edge, InnerCut, palette());
+  DrawBevel(painter, edge, OuterCut, palette(), width);
+  if (OuterCut != TBevelCut::None) edge.adjust(width, width, -width, -width);
+  DrawBevel(painter, edge, InnerCut, palette(), width);
   if (!CaptionText.isEmpty()) {
     painter.setPen(CaptionColor);
     painter.setFont(font());
@@ -64,5 +70,5 @@ TBevel::TBevel(QWidget* parent, TBevelCut cut) : QWidget(parent), BoxCut(cut) {
 
 void TBevel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawBevel(painter, rect(), BoxCut, palette());
+  DrawBevel(painter, rect(), BoxCut, palette(), BevelWidth(WindowZoom(*this)));
 }

@@ -7,11 +7,12 @@
 
 enum class TBevelCut { None, Lowered, Raised };
 
-// Draws a one-pixel bevel along the inside of rect: lowered is dark at the top and left, light at
-// the bottom and right; raised the other way round.
-void DrawBevel(QPainter& painter, const QRect& rect, TBevelCut cut, const QPalette& palette);
+// Draws a bevel of `width` pixels (one at the classic size) along the inside of rect: lowered is dark at
+// the top and left, light at the bottom and right; raised the other way round.
+void DrawBevel(QPainter& painter, const QRect& rect, TBevelCut cut, const QPalette& palette, int width);
 
-// A panel: its colour, an outer then an inner bevel, and a caption centred in its font and colour.
+// A panel: its colour, an outer then an inner bevel, and a caption centred in its font and colour. The
+// bevels grow with the window's zoom step.
 class TBevelPanel : public QWidget {
 public:
   TBevelPanel(QWidget* parent, TBevelCut outer, TBevelCut inner, QColor color);

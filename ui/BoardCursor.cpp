@@ -5,12 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
+#include "WindowZoom.h"
 
-// The frame lies on the cell's picture, inside the two one-pixel bevels of its panel.
-constexpr int BevelWidth = 2;
-
-}  // namespace
 
 TBoardCursor::TBoardCursor(QWidget* board) : QWidget(board) {
   setObjectName(QStringLiteral("BoardCursor"));
@@ -20,7 +16,10 @@ TBoardCursor::TBoardCursor(QWidget* board) : QWidget(board) {
 
 void TBoardCursor::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QRect picture = rect().adjusted(BevelWidth, BevelWidth, -BevelWidth, -BevelWidth);
+  // The frame lies on the cell's picture, inside the two bevels of its panel, and thickens with them.
+  const int line = BevelWidth(WindowZoom(*this));
+  const int bevels = 2 * line;
+  const QRect picture = rect().adjusted(bevels, bevels, -bevels, -bevels);
   // Outlines drawn as filled rings, which land on whole pixels at any pixel ratio.
   const auto ring = [&painter](const QRect& outer, int width, const QColor& colour) {
     QPainterPath path;
@@ -28,7 +27,7 @@ void TBoardCursor::paintEvent(QPaintEvent*) {
     path.addRect(outer.adjusted(width, width, -width, -width));
     painter.fillPath(path, colour);
   };
-  ring(picture, 1, Qt::black);
-  ring(picture.adjusted(1, 1, -1, -1), 2, Qt::white);
-  ring(picture.adjusted(3, 3, -3, -3), 1, Qt::black);
+  ring(picture, line, Qt::black);
+  ring(picture.adjusted(line, line, -line, -line), 2 * line, Qt::white);
+  ring(picture.adjusted(3 * line, 3 * line, -3 * line, -3 * line), line, Qt::black);
 }

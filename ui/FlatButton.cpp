@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Bevels.h"
+#include "WindowZoom.h"
 
 TFlatButton::TFlatButton(QWidget* parent, const QString& caption, int tag)
     : QAbstractButton(parent), ButtonTag(tag) {
@@ -15,15 +16,16 @@ TFlatButton::TFlatButton(QWidget* parent, const QString& caption, int tag)
 
 void TFlatButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const int width = BevelWidth(WindowZoom(*this));
   if (isEnabled() && (underMouse() || isDown()))
-    DrawBevel(painter, rect(), isDown() ? TBevelCut::Lowered : TBevelCut::Raised, palette());
+    DrawBevel(painter, rect(), isDown() ? TBevelCut::Lowered : TBevelCut::Raised, palette(), width);
   QRect textArea = rect();
-  if (isDown()) textArea.translate(1, 1);
+  if (isDown()) textArea.translate(width, width);
   painter.setFont(font());
   if (!isEnabled()) {
-    // The disabled caption is engraved: a light copy one pixel down and right under a grey one.
+    // The disabled caption is engraved: a light copy one bevel down and right under a grey one.
     painter.setPen(palette().color(QPalette::Light));
-    painter.drawText(textArea.translated(1, 1), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    painter.drawText(textArea.translated(width, width), Qt::AlignCenter | Qt::TextShowMnemonic, text());
   }
   painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                  QPalette::ButtonText));

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "WindowZoom.h"
+
 TGameOverBoard::TGameOverBoard(QWidget* board) : QWidget(board) {
   setObjectName(QStringLiteral("GameOver"));
   // A click passes to the cell beneath, where it starts the next game as it always has.
@@ -12,7 +14,7 @@ TGameOverBoard::TGameOverBoard(QWidget* board) : QWidget(board) {
 
 void TGameOverBoard::Show(std::uint16_t score) {
   FinalScore = score;
-  setGeometry(parentWidget()->rect());
+  PlaceClassic(*this, QRect(QPoint(), ClassicPlace(*parentWidget()).size()));
   raise();
   show();
   update();
@@ -23,23 +25,24 @@ void TGameOverBoard::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   // The balls stay visible beneath, darkened, so the final position can still be read.
   painter.fillRect(rect(), QColor(0, 0, 0, 110));
-  const QRect band(0, height() / 2 - 60, width(), 120);
+  const double zoom = WindowZoom(*this);
+  const QRect band(0, height() / 2 - ZoomedLength(60, zoom), width(), ZoomedLength(120, zoom));
   painter.fillRect(band, QColor(0, 0, 0, 190));
   painter.setPen(Qt::white);
   painter.drawLine(band.topLeft(), band.topRight());
   painter.drawLine(band.bottomLeft(), band.bottomRight());
 
   QFont title = font();
-  title.setPixelSize(40);
+  title.setPixelSize(ZoomedLength(40, zoom));
   title.setBold(true);
   painter.setFont(title);
-  painter.drawText(band.adjusted(0, 8, 0, -band.height() / 2), Qt::AlignCenter, tr("Game over"));
+  painter.drawText(band.adjusted(0, ZoomedLength(8, zoom), 0, -band.height() / 2), Qt::AlignCenter, tr("Game over"));
   QFont score = font();
-  score.setPixelSize(26);
+  score.setPixelSize(ZoomedLength(26, zoom));
   score.setBold(true);
   painter.setFont(score);
   // The light blue of the score display.
   painter.setPen(QColor(128, 128, 255));
-  painter.drawText(band.adjusted(0, band.height() / 2, 0, -8), Qt::AlignCenter,
+  painter.drawText(band.adjusted(0, band.height() / 2, 0, -ZoomedLength(8, zoom)), Qt::AlignCenter,
                    tr("Score: %1").arg(FinalScore));
 }

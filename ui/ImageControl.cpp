@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "WindowZoom.h"
+
 TImageControl::TImageControl(QWidget* parent) : QWidget(parent) {}
 
 void TImageControl::SetPicture(const QPixmap& picture) {
@@ -16,6 +18,12 @@ void TImageControl::SetPicture(const QPixmap& picture) {
 void TImageControl::SetStretch(bool stretch) {
   Stretch = stretch;
   PrepareShown();
+  update();
+}
+
+void TImageControl::SetHighlight(bool highlight) {
+  if (Highlight == highlight) return;
+  Highlight = highlight;
   update();
 }
 
@@ -44,9 +52,18 @@ void TImageControl::PrepareShown() {
 }
 
 void TImageControl::paintEvent(QPaintEvent*) {
-  if (Shown.isNull()) return;
+  if (Shown.isNull() && !Highlight) return;
   QPainter painter(this);
-  painter.drawPixmap(0, 0, Shown);
+  if (!Shown.isNull()) painter.drawPixmap(0, 0, Shown);
+  if (Highlight) {
+    const int width = BevelWidth(WindowZoom(*this)) * 2;
+    const QColor colour = palette().color(QPalette::Highlight);
+    const QRect area = rect();
+    painter.fillRect(area.left(), area.top(), area.width(), width, colour);
+    painter.fillRect(area.left(), area.bottom() - width + 1, area.width(), width, colour);
+    painter.fillRect(area.left(), area.top(), width, area.height(), colour);
+    painter.fillRect(area.right() - width + 1, area.top(), width, area.height(), colour);
+  }
 }
 
 void TImageControl::resizeEvent(QResizeEvent* event) {

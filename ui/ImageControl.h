@@ -17,6 +17,9 @@ public:
   void ClearPicture() { SetPicture(QPixmap()); }
 
   void SetStretch(bool stretch);
+  // A steady frame in the highlight colour over the picture, as thick as the window's bevels.
+  void SetHighlight(bool highlight);
+  bool Highlighted() const { return Highlight; }
   void SetTransparent(bool transparent);
 
   int Tag = 0;
@@ -37,5 +40,6 @@ private:
   QPixmap Shown;
   bool Stretch = false;
   bool Transparent = false;
+  bool Highlight = false;
   bool Pressed = false;
 };

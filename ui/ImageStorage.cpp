@@ -1,7 +1,8 @@
-// Filling a sprite set from the sprite form.
+// Filling a sprite set from the sprite form or from pictures painted at a size.
 #include "ImageStorage.h"
 
 #include "ImageControl.h"
+#include "SpriteCatalog.h"
 #include "SpriteForm.h"
 
 void TImageStorage::LoadFromSpriteForm(const TfrmSlicice& form, const QString& prefix) {
@@ -11,4 +12,10 @@ void TImageStorage::LoadFromSpriteForm(const TfrmSlicice& form, const QString& p
       Sprites[(frame - 1) * 10 + code] = image ? image->Picture() : QPixmap();
     }
   }
+}
+
+void TImageStorage::LoadFromPictures(const std::vector<QPixmap>& pictures, int set) {
+  for (int frame = 1; frame <= 2; ++frame)
+    for (int code = 0; code <= 9; ++code)
+      Sprites[(frame - 1) * 10 + code] = pictures.at(SpriteSlotIndex(set, frame, code));
 }

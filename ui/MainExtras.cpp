@@ -1,16 +1,18 @@
-// The extras around the classic window: the context menu, the Keys window, the game-over sign and
-// the preferences behind them.
+// The extras around the classic window: the context menu, the Keys window, the game-over sign, the
+// undo mark, the resume notice and the preferences behind them.
 #include <QContextMenuEvent>
+#include <QLabel>
 
 #include "Bevels.h"
 #include "BoardCursor.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
 #include "GameOverBoard.h"
 #include "ImageControl.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
+#include "UndoMark.h"
 
 void TfrmLines::CreateExtras() {
   // Created after the cells, so both lie above them; the sign above the cursor.
@@ -22,12 +24,24 @@ void TfrmLines::CreateExtras() {
     CellImages[n - 1]->installEventFilter(this);
   }
 
+  // Beside the score display, in the free corner above the buttons.
+  UndoMarkDisplay = new TUndoMark(this);
+  UndoMarkDisplay->setGeometry(373, 33, 25, 25);
+  // In the gap between the displays and the board, so that the board stays in view.
+  labResumed = new QLabel(QStringLiteral("Your last game goes on where it stopped."), this);
+  labResumed->setObjectName(QStringLiteral("labResumed"));
+  labResumed->setGeometry(10, 60, 360, 15);
+  labResumed->setAlignment(Qt::AlignCenter);
+  labResumed->hide();
+
   Menu = new TMainMenu(*this);
   Menu->KeepGameOnExit->setChecked(Preferences.Get(KeepGameOnExit));
   connect(Menu->KeepGameOnExit, &QAction::toggled, this,
           [this](bool keep) { RunReportingErrors([&] { Preferences.Set(KeepGameOnExit, keep); }); });
   connect(Menu->Keys, &QAction::triggered, this, [this] { ShowKeys(); });
   CreateHistory();
+  ConnectChoices();
+  connect(Menu->Undo, &QAction::triggered, this, [this] { UndoMove(); });
 }
 
 void TfrmLines::contextMenuEvent(QContextMenuEvent* event) {
@@ -57,9 +71,16 @@ TKeyRows TfrmLines::KeyRows() const {
       {tr("Space, Enter"), tr("Click the cell under the cursor")},
       {tr("Escape"), tr("Put the picked ball down")},
   };
-  QStringList undoKeys;
-  for (const QKeySequence& keys : Menu->Undo->shortcuts()) undoKeys << keys.toString(QKeySequence::NativeText);
-  rows.emplace_back(undoKeys.join(QStringLiteral(", ")), tr("Take back the last move"));
+  const auto keysOf = [](const QList<QAction*>& actions) {
+    QStringList keys;
+    for (const QAction* action : actions)
+      for (const QKeySequence& sequence : action->shortcuts()) keys << sequence.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(", "));
+  };
+  rows.emplace_back(keysOf({Menu->Undo}), tr("Take back the last move"));
+  rows.emplace_back(keysOf({Menu->ZoomIn, Menu->ZoomOut, Menu->ActualSize}),
+                    QStringLiteral("A larger or smaller window, or the classic size"));
+  rows.emplace_back(keysOf({Menu->PreferencesItem}), QStringLiteral("The Preferences dialog"));
   for (const TFlatButton* button : {btnNew, btnTop10, btnSettings, btnAbout, btnHelp, btnExit}) {
     QString caption = button->text();
     caption.remove(QLatin1Char('&'));
@@ -73,8 +94,12 @@ TKeyRows TfrmLines::KeyRows() const {
 }
 
 void TfrmLines::ShowGameOverWhenFull() {
-  if (Closing || GameRules->TurnWaiting() || CountEmptyCells(GameRules->Fields().Board) != 0) return;
+  const TGame& game = GameKeeper->Game();
+  if (Closing || game.TurnWaiting() || CountEmptyCells(game.Fields().Board) != 0) return;
   GameOverBoard->Show(GameVariables.Score);
 }
 
-void TfrmLines::DismissGameOver() { GameOverBoard->hide(); }
+void TfrmLines::DismissSigns() {
+  GameOverBoard->hide();
+  labResumed->hide();
+}

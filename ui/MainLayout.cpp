@@ -6,7 +6,6 @@
 #include "Bevels.h"
 #include "FlatButton.h"
 #include "ImageControl.h"
-#include "JpegLoader.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
 #include "StartPicture.h"
@@ -79,15 +78,17 @@ void TfrmLines::CreateControls() {
   imgBackground->setObjectName(QStringLiteral("imgBackground"));
   imgBackground->setGeometry(384, 320, 81, 81);
   // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
-  const int scale = AssetScale(devicePixelRatioF());
+  ArtSize.DevicePixelRatio = AssetScale(devicePixelRatioF());
   // The built pictures invite in English; another language has its invitation painted afresh.
   //: On the start picture's green button, about 16 letters at most.
   const QString invitation = tr("Click to play!");
-  QPixmap startPicture = QPixmap::fromImage(invitation == QLatin1String(StartInvitation)
-                                                ? LoadJpeg(StartPictureResourcePath(scale))
-                                                : RenderStartPicture(scale, invitation));
-  startPicture.setDevicePixelRatio(scale);
-  imgBackground->SetPicture(startPicture);
+  if (invitation == QLatin1String(StartInvitation)) {
+    imgBackground->SetPicture(StartPictureAt(ArtSize));
+  } else {
+    QPixmap startPicture = QPixmap::fromImage(RenderStartPicture(PixelScale(ArtSize), invitation));
+    startPicture.setDevicePixelRatio(ArtSize.DevicePixelRatio);
+    imgBackground->SetPicture(startPicture);
+  }
   imgBackground->setToolTip(tr("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 
@@ -138,9 +139,12 @@ void TfrmLines::CreateControls() {
     QTimer* Timer;
     int Interval;
     Qt::TimerType Type;
-  } timers[] = {{&MoveTimer, 55, Qt::PreciseTimer},    {&JumpTimer, 60, Qt::PreciseTimer},
-                {&MakeTimer, 50, Qt::PreciseTimer},    {&DestroyTimer, 60, Qt::PreciseTimer},
-                {&MusicTimer, 60000, Qt::CoarseTimer}, {&IconTimer, 100, Qt::CoarseTimer}};
+  } timers[] = {{&MoveTimer, AnimationInterval(TAnimationTimer::Move, AnimationPace), Qt::PreciseTimer},
+                {&JumpTimer, AnimationInterval(TAnimationTimer::Jump, AnimationPace), Qt::PreciseTimer},
+                {&MakeTimer, AnimationInterval(TAnimationTimer::Make, AnimationPace), Qt::PreciseTimer},
+                {&DestroyTimer, AnimationInterval(TAnimationTimer::Destroy, AnimationPace), Qt::PreciseTimer},
+                {&MusicTimer, 60000, Qt::CoarseTimer},
+                {&IconTimer, 100, Qt::CoarseTimer}};
   for (const auto& timer : timers) {
     timer.Timer->setInterval(timer.Interval);
     timer.Timer->setTimerType(timer.Type);

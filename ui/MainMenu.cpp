@@ -1,12 +1,22 @@
 // The context menu's items, in the order they are listed.
 #include "MainMenu.h"
 
+#include <QActionGroup>
+
+#include "WindowZoom.h"
+
 TMainMenu::TMainMenu(QWidget& window)
     : QMenu(&window),
       Undo(AddItem(window, "actUndo", tr("&Undo"))),
       KeepGameOnExit(AddItem(window, "actKeepGameOnExit", tr("&Keep the game on Exit"))),
       Statistics(AddItem(window, "actStatistics", tr("&Statistics…"))),
-      Keys(AddItem(window, "actKeys", tr("Ke&ys…"))) {
+      Keys(AddItem(window, "actKeys", tr("Ke&ys…"))),
+      SizeMenu(addMenu(QStringLiteral("Si&ze"))),
+      ZoomIn(AddItem(window, "actZoomIn", QStringLiteral("&Larger"), SizeMenu)),
+      ZoomOut(AddItem(window, "actZoomOut", QStringLiteral("&Smaller"), SizeMenu)),
+      ActualSize(AddItem(window, "actActualSize", QStringLiteral("&Classic size"), SizeMenu)),
+      Symbols(AddItem(window, "actSymbols", QStringLiteral("S&ymbols on the balls"))),
+      PreferencesItem(AddItem(window, "actPreferences", QStringLiteral("&Preferences…"))) {
   setObjectName(QStringLiteral("MainMenu"));
   Undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)});
   Undo->setEnabled(false);
@@ -14,10 +24,28 @@ TMainMenu::TMainMenu(QWidget& window)
   Statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
   insertSeparator(KeepGameOnExit);
   insertSeparator(Statistics);
+
+  SizeMenu->setObjectName(QStringLiteral("mnuSize"));
+  insertSeparator(SizeMenu->menuAction());
+  ZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+  ZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  ActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  SizeMenu->addSeparator();
+  auto* steps = new QActionGroup(SizeMenu);
+  for (double step : ZoomSteps) {
+    const QByteArray name = "actSize" + QByteArray::number(qRound(step * 100));
+    QAction* action = AddItem(window, name.constData(), QStringLiteral("%1×").arg(step), SizeMenu);
+    action->setData(step);
+    action->setCheckable(true);
+    steps->addAction(action);
+    SizeSteps << action;
+  }
+  Symbols->setCheckable(true);
+  PreferencesItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
 }
 
-QAction* TMainMenu::AddItem(QWidget& window, const char* name, const QString& text) {
-  QAction* action = addAction(text);
+QAction* TMainMenu::AddItem(QWidget& window, const char* name, const QString& text, QMenu* menu) {
+  QAction* action = (menu != nullptr ? menu : this)->addAction(text);
   action->setObjectName(QString::fromLatin1(name));
   window.addAction(action);
   return action;

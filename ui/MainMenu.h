@@ -20,7 +20,18 @@ public:
   QAction* const Statistics;
   // Opens the list of every key.
   QAction* const Keys;
+  QMenu* const SizeMenu;
+  // The window's size: one step up, one step down, back to the classic size, and one checkable item per
+  // step (their data is the step), in the Size submenu.
+  QAction* const ZoomIn;
+  QAction* const ZoomOut;
+  QAction* const ActualSize;
+  QList<QAction*> SizeSteps;
+  // Checkable: the seven colours carry their symbols.
+  QAction* const Symbols;
+  // Opens the Preferences dialog.
+  QAction* const PreferencesItem;
 
 private:
-  QAction* AddItem(QWidget& window, const char* name, const QString& text);
+  QAction* AddItem(QWidget& window, const char* name, const QString& text, QMenu* menu = nullptr);
 };

@@ -13,7 +13,8 @@
 #include "Bevels.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
+#include "GameLock.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
 #include "Random.h"
@@ -22,6 +23,7 @@
 #include "SoundUnavailable.h"
 #include "SpriteForm.h"
 #include "TopLista.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ TfrmLines::TfrmLines(TLinesServices services)
     : QWidget(nullptr, MainWindowFlags),
       Services(std::move(services)),
       History(Services.DataDirectory),
-      Recorder(History, [this] { return GameRules && GameRules->TurnRunning(); }) {
+      Recorder(History, [this] { return GameKeeper && GameKeeper->Game().TurnRunning(); }) {
   assert(Services.Sound != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
   setWindowTitle(QStringLiteral("Brindlow v1.52"));
@@ -56,6 +58,9 @@ TfrmLines::TfrmLines(TLinesServices services)
   CreateControls();
   CreateExtras();
   FormCreate();
+  // The places and fonts as they stand now are the classic ones that every zoom step scales.
+  ZoomWindow(*this, ArtSize.Zoom);
+  TakeStoredChoices();
 }
 
 TfrmLines::~TfrmLines() = default;
@@ -76,11 +81,13 @@ void TfrmLines::FormCreate() {
     Services.Warn(this, tr("Warning"), QString::fromStdString(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
+  TakeStoredVolumes();
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
   } else {
     RunReportingErrors([this] {
+      ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
       if (!warning.empty()) Services.Warn(this, tr("Warning"), QString::fromStdString(warning));
     });
@@ -103,12 +110,14 @@ void TfrmLines::FormCreate() {
     image->SetTransparent(false);
     image->setCursor(Qt::PointingHandCursor);
     image->OnClick = [this](TImageControl& clicked) {
-      if (GameRules) GameRules->PanelClick(clicked.Tag);
+      if (GameKeeper) BoardClick(clicked.Tag);
     };
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
   RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
+  GameLock = std::make_unique<TGameLock>(Services.DataDirectory);
+  GameKept = GameLock->Held();
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -123,12 +132,8 @@ void TfrmLines::showEvent(QShowEvent* event) {
 void TfrmLines::FormShow() {
   assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
-  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
-  const QStringList& prefixes = SpritePrefixes();
-  NormalSprites.LoadFromSpriteForm(*SpriteForm, prefixes[0]);
-  MakeSprites.LoadFromSpriteForm(*SpriteForm, prefixes[1]);
-  JumpSprites.LoadFromSpriteForm(*SpriteForm, prefixes[2]);
-  DestroySprites.LoadFromSpriteForm(*SpriteForm, prefixes[3]);
+  GameKeeper = std::make_unique<TGameKeeper>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
+  LoadSprites();
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {
@@ -154,17 +159,20 @@ void TfrmLines::UpdatePreviewVisibility() {
 }
 
 void TfrmLines::imgBackgroundClick() {
-  assert(GameRules != nullptr);
+  assert(GameKeeper != nullptr);
   SetWindowColor(palette().color(QPalette::Button));
   SetStartScreen(false);
-  GameRules->NewGame();
+  if (!ResumeKeptGame()) GameKeeper->Game().NewGame();
+  UpdateUndoAction();
 }
 
 void TfrmLines::btnClick(int tag) {
-  DismissGameOver();
+  DismissSigns();
   switch (tag) {
     case 1:
-      GameRules->RequestNewGame();
+      // Also when the new game waits for the running turn: a close meanwhile must not keep the old one.
+      ForgetKeptGame();
+      GameKeeper->Game().RequestNewGame();
       break;
     case 2:
       if (ShowTop10) ShowTop10();
@@ -184,6 +192,7 @@ void TfrmLines::btnClick(int tag) {
     default:
       assert(false && "unknown button tag");
   }
+  UpdateUndoAction();
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
   if (tag != 1) TakeKeyboard();
 }
@@ -193,7 +202,8 @@ void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
   if (changes.JokersBombsChanged || changes.LevelChanged) {
     NextEndReason = TEndReason::Settings;
-    GameRules->RequestNewGame();
+    ForgetKeptGame();
+    GameKeeper->Game().RequestNewGame();
   }
 }
 
@@ -203,9 +213,11 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  if (ScoreDialogs == nullptr || !GameRules) return;
+  // Removed before the record dialogs: a game killed during them must not come back to be offered again.
+  ForgetKeptGame();
+  if (ScoreDialogs == nullptr || !GameKeeper) return;
   const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
-  ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  ::SubmitScore(GameKeeper->Game().Variables, *ScoreDialogs);
   // A record brought up its name and top-ten dialogs.
   if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
@@ -221,9 +233,18 @@ void TfrmLines::FormClose() {
   // From here on the waits of a running turn play their animation out at once instead of
   // waiting for ticks, and no timer starts again.
   Closing = true;
+  UpdateUndoAction();
   // Each step is reported on its own, so a file error never keeps the window from closing.
-  RunReportingErrors([this] { SubmitScore(); });
-  RecordGameAtClose();
+  if (KeepGameOnClose()) {
+    // Kept now, or by the running turn as it unwinds; its score and its record wait for the game's end.
+    if (GameKeeper->Game().Resting()) SaveRunningGame();
+    RunReportingErrors([this] { Recorder.WritePending(); });
+  } else {
+    RunReportingErrors([this] { SubmitScore(); });
+    RecordGameAtClose();
+    ForgetKeptGame();
+    GameKept = false;
+  }
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "AnimationPace.h"
 #include "GameHost.h"
 #include "GameRecorder.h"
 #include "GameVariables.h"
@@ -19,6 +20,8 @@
 #include "ImageStorage.h"
 #include "KeysWindow.h"
 #include "Preferences.h"
+#include "PreferencesDialog.h"
+#include "ScaledArt.h"
 #include "SettingsChanges.h"
 
 class QLabel;
@@ -30,6 +33,9 @@ class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
+class TGameKeeper;
+class TGameLock;
+class TUndoMark;
 class TImageControl;
 class TfrmSlicice;
 class ISoundLayer;
@@ -72,6 +78,24 @@ public:
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
+  // Told after the window went to another zoom step, so that the dialogs follow it.
+  std::function<void(double zoom)> ZoomChanged;
+
+  // The window's size and art beyond the classic look, each in effect at once (before the first show too):
+  // the zoom step (one of ZoomSteps), symbols on the seven colours, and the animations' pace.
+  void SetZoom(double zoom);
+  double Zoom() const { return ArtSize.Zoom; }
+  void SetSymbols(bool symbols);
+  bool Symbols() const { return ArtSize.Symbols; }
+  void SetPace(TAnimationPace pace);
+  TAnimationPace Pace() const { return AnimationPace; }
+
+  // The player's choices beyond the classic Options as they stand, and taking new ones: each is in effect
+  // at once and kept in the preferences file.
+  TPlayerChoices Choices() const;
+  void Choose(const TPlayerChoices& choices);
+  // Runs the Preferences dialog; its OK takes what it shows.
+  void ShowPreferences();
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
@@ -99,12 +123,14 @@ public:
   // IEffectPlayer: the game's effects go to the sound layer until the window closes.
   void PlayEffect(TSoundEffect effect) override;
 
-  // IScoreKeeper.
+  // IScoreKeeper. A game whose score is offered has ended, kept or not.
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override;
 
   // Read access for the program's other windows and for tests.
-  TGame* Game() const { return GameRules.get(); }
+  TGame* Game() const;
+  // The game with its moves to take back; exists from the first show.
+  TGameKeeper* Keeper() const { return GameKeeper.get(); }
   // The running game's score and flags, kept from the window's creation on (the game object itself
   // exists only from the first show).
   TGameVariables& Variables() { return GameVariables; }
@@ -127,6 +153,11 @@ public:
   THistory& GameHistory() { return History; }
   // Notes the start of each game and records its end; a game taken up again starts here too.
   TGameRecorder& GameRecorder() { return Recorder; }
+  // Whether this copy keeps its running game in Game.sav: only the first copy running on a data folder.
+  bool KeepsGames() const;
+  const QWidget& UndoMark() const;
+  // The line under the score displays that says a kept game has been taken up again.
+  const QLabel& ResumeNotice() const { return *labResumed; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -148,12 +179,23 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
+  // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
+  // the preview in them.
+  void LoadSprites();
+  void ShowCellPicture(int cell);
   void CreateExtras();
+  // The choices kept from an earlier run, or the step that fits the screen at a first start.
+  void TakeStoredChoices();
+  void TakeStoredVolumes();
+  void ConnectChoices();
+  void ApplyVolumes();
+  void ShowChoicesInMenu();
   // Keyboard play and the extras around the classic game.
   void MoveCursor(int columns, int rows);
   void HideCursor();
   void ShowGameOverWhenFull();
-  void DismissGameOver();
+  // The game-over sign and the resume notice stay until the player's next click or key.
+  void DismissSigns();
   void PopUpMenu(const QPoint& globalPosition);
   void ShowKeys();
   TKeyRows KeyRows() const;
@@ -163,8 +205,20 @@ private:
   void CreateHistory();
   void ShowStatisticsWindow();
   void RecordGameAtClose();
+  // Records the game that the turn just finished filled the board of.
+  void RecordFullBoard();
   // A game that ends on a full board ended because it was full, whatever asked for its end.
   TEndReason EndReason(TEndReason asked) const;
+  // Every click on the board and its keys' clicks.
+  void BoardClick(int cell);
+  // Taking moves back, and the running game kept in Game.sav.
+  void UndoMove();
+  void UpdateUndoAction();
+  bool ResumeKeptGame();
+  void KeepRunningGame();
+  void SaveRunningGame();
+  void ForgetKeptGame();
+  bool KeepGameOnClose() const;
 
   TLinesServices Services;
   const TfrmSlicice* SpriteForm = nullptr;
@@ -193,7 +247,12 @@ private:
   TBoardCursor* BoardCursor = nullptr;
   TGameOverBoard* GameOverBoard = nullptr;
   TMainMenu* Menu = nullptr;
+  TUndoMark* UndoMarkDisplay = nullptr;
+  QLabel* labResumed = nullptr;
   TfrmKeys* Keys = nullptr;
+  TfrmPreferences* PreferencesDialog = nullptr;
+  int EffectVolumePercent = EffectVolume.Default;
+  int MusicVolumePercent = MusicVolume.Default;
   int CursorCell = 0;
   // Read once as the window is created; each change from the menu is written at once.
   TPreferences Preferences;
@@ -218,7 +277,22 @@ private:
   TImageStorage MakeSprites;
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
-  std::unique_ptr<TGame> GameRules;
+  std::unique_ptr<TGameKeeper> GameKeeper;
+  // Claimed at creation; while it is held the running game is saved after every turn. A close that
+  // ends the game lets the game go (nothing more is saved), one that keeps it does not.
+  std::unique_ptr<TGameLock> GameLock;
+  bool GameKept = false;
+
+  // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
+  struct TCellPicture {
+    TSpriteSet Set = TSpriteSet::Normal;
+    int Frame = 0;  // 0: no picture
+    BallCode Code = 0;
+  };
+  std::array<TCellPicture, 81> CellPictures{};
+  std::array<BallCode, 5> NextCodes{};  // 0: the place is empty
+  TArtSize ArtSize;
+  TAnimationPace AnimationPace = TAnimationPace::Classic;
 
   bool BankMissing = false;
   bool Shown = false;

@@ -40,6 +40,17 @@ TEST_F(Preferences, AValueThatIsNoChoiceReadsAsTheDefault) {
   }
 }
 
+TEST_F(Preferences, ANumberOutsideItsRangeOrNoNumberReadsAsTheDefault) {
+  TPreferences().Set(MusicVolume, 60);
+  EXPECT_EQ(TPreferences().Get(MusicVolume, 0, 100), 60);
+  for (const std::string value : {"101", "-1", "ten", "", "50%"}) {
+    const std::string text = "[Sound]\nMusicVolume=" + value + "\n";
+    WriteBytes(Folder / "other.conf", TBytes(text.begin(), text.end()));
+    EXPECT_EQ(TPreferences(QString::fromStdString(Folder / "other.conf")).Get(MusicVolume, 0, 100), MusicVolume.Default)
+        << value;
+  }
+}
+
 TEST_F(Preferences, AFolderThatCannotBeMadeRaisesTheInputOutputError) {
   // A file where the folder should be stops even root.
   WriteBytes(Folder / "brindlow", {1});
