@@ -93,8 +93,8 @@ build_targets() {
   return 0
 }
 
-# configure <build folder> [extra cmake arguments...]: a Ninja build with debug information, logged
-# to <build folder>/configure.log.
+# configure <build folder> [extra cmake arguments...]: a Ninja build with debug information (unless the
+# arguments name another build type), logged to <build folder>/configure.log.
 configure() {
   local dir=$1; shift
   mkdir -p "$dir" && : >"$dir/configure.log"
@@ -103,10 +103,18 @@ configure() {
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }
 
-# configure_and_build <build folder> [extra cmake arguments...]: everything, tests included.
+# configure_and_build <build folder> [extra cmake arguments...]: everything, tests included, each
+# source compiled on its own (a folder first configured for playing is set back).
 configure_and_build() {
   local dir=$1; shift
-  configure "$dir" -DBRINDLOW_TESTS=ON "$@" && build_targets "$dir" "everything in $dir"
+  configure "$dir" -DBRINDLOW_TESTS=ON -DCMAKE_UNITY_BUILD=OFF "$@" && build_targets "$dir" "everything in $dir"
+}
+
+# configure_for_playing <build folder>: the game alone, built for the shortest wait: no tests, no
+# debug information, and each library's sources compiled a few at a time as one unit, so the Qt
+# headers are read once per unit rather than once per file. Assertions stay on in every build type.
+configure_for_playing() {
+  configure "$1" -DBRINDLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON
 }
 
 # The sanitizers' settings for the sanitizer build's tests and the fuzz targets: every report ends
