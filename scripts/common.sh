@@ -20,6 +20,7 @@ BRINDLOW_PACKAGES=(
   xvfb xdotool imagemagick sox
   dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base
   clang-14 libclang-rt-14-dev
+  ccache
 )
 
 # run_logged <log> <step> <command...>: runs the command with its output added to the log. When it
@@ -99,9 +100,15 @@ configure() {
   local dir=$1; shift
   mkdir -p "$dir" && : >"$dir/configure.log"
   echo "Configuring $dir (log: $dir/configure.log)"
+  local cache=()
+  command -v ccache >/dev/null && cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   run_logged "$dir/configure.log" "Configuring $dir" \
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cache[@]}" "$@"
 }
+
+# The check's three builds compile much the same sources again; ccache, where it is installed, keeps
+# them between runs and between clones (paths are taken relative to the clone, not its folder).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 
 # configure_and_build <build folder> [extra cmake arguments...]: everything, tests included, each
 # source compiled on its own (a folder first configured for playing is set back).
