@@ -6,16 +6,7 @@
 
 #include <cassert>
 
-namespace {
-
-QFont Arial(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
-}  // namespace
+#include "DialogForms.h"
 
 const std::array<TAuthor, 3>& TfrmAbout::Authors() {
   // Filled at each call, so the captions are those of the language installed at the time.
@@ -34,12 +25,12 @@ TfrmAbout::TfrmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(tr("About"));
   setFixedSize(280, 190);
-  setFont(Arial(13, false));
+  setFont(ArialFont(13, false));
 
   auto* title = new QLabel(QStringLiteral("Brindlow v1.52"), this);
   title->setGeometry(10, 12, 260, 22);
   title->setAlignment(Qt::AlignCenter);
-  title->setFont(Arial(17, true));
+  title->setFont(ArialFont(17, true));
   auto* credit = new QLabel(tr("made by The Brindlow team"), this);
   credit->setGeometry(10, 38, 260, 18);
   credit->setAlignment(Qt::AlignCenter);

@@ -1,6 +1,6 @@
 // The main window's history: every game's start and end noted, and the Statistics window.
 #include "Board.h"
-#include "Game.h"
+#include "GameKeeper.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
 
