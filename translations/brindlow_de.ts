@@ -319,6 +319,18 @@
         <source>The Statistics window</source>
         <translation>Das Statistikfenster</translation>
     </message>
+    <message>
+        <source>Your last game goes on where it stopped.</source>
+        <translation>Das letzte Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>A larger or smaller window, or the classic size</source>
+        <translation>Größeres oder kleineres Fenster, oder klassische Größe</translation>
+    </message>
+    <message>
+        <source>The Preferences dialog</source>
+        <translation>Das Fenster „Einstellungen“</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMi</name>

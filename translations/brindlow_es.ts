@@ -319,6 +319,18 @@
         <source>The Statistics window</source>
         <translation>La ventana de estadísticas</translation>
     </message>
+    <message>
+        <source>Your last game goes on where it stopped.</source>
+        <translation>Tu última partida continúa.</translation>
+    </message>
+    <message>
+        <source>A larger or smaller window, or the classic size</source>
+        <translation>Ventana más grande o más pequeña, o tamaño clásico</translation>
+    </message>
+    <message>
+        <source>The Preferences dialog</source>
+        <translation>El diálogo de preferencias</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMi</name>

@@ -319,6 +319,18 @@
         <source>The Statistics window</source>
         <translation>La fenêtre des statistiques</translation>
     </message>
+    <message>
+        <source>Your last game goes on where it stopped.</source>
+        <translation>Votre dernière partie reprend.</translation>
+    </message>
+    <message>
+        <source>A larger or smaller window, or the classic size</source>
+        <translation>Fenêtre plus grande ou plus petite, ou taille classique</translation>
+    </message>
+    <message>
+        <source>The Preferences dialog</source>
+        <translation>La fenêtre des préférences</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMi</name>

@@ -319,6 +319,18 @@
         <source>The Statistics window</source>
         <translation>Prozor sa statistikom</translation>
     </message>
+    <message>
+        <source>Your last game goes on where it stopped.</source>
+        <translation>Prošla igra se nastavlja.</translation>
+    </message>
+    <message>
+        <source>A larger or smaller window, or the classic size</source>
+        <translation>Veći ili manji prozor, ili klasična veličina</translation>
+    </message>
+    <message>
+        <source>The Preferences dialog</source>
+        <translation>Prozor s postavkama</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMi</name>

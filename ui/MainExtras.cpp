@@ -28,7 +28,7 @@ void TfrmLines::CreateExtras() {
   UndoMarkDisplay = new TUndoMark(this);
   UndoMarkDisplay->setGeometry(373, 33, 25, 25);
   // In the gap between the displays and the board, so that the board stays in view.
-  labResumed = new QLabel(QStringLiteral("Your last game goes on where it stopped."), this);
+  labResumed = new QLabel(tr("Your last game goes on where it stopped."), this);
   labResumed->setObjectName(QStringLiteral("labResumed"));
   labResumed->setGeometry(10, 60, 360, 15);
   labResumed->setAlignment(Qt::AlignCenter);
@@ -79,8 +79,8 @@ TKeyRows TfrmLines::KeyRows() const {
   };
   rows.emplace_back(keysOf({Menu->Undo}), tr("Take back the last move"));
   rows.emplace_back(keysOf({Menu->ZoomIn, Menu->ZoomOut, Menu->ActualSize}),
-                    QStringLiteral("A larger or smaller window, or the classic size"));
-  rows.emplace_back(keysOf({Menu->PreferencesItem}), QStringLiteral("The Preferences dialog"));
+                    tr("A larger or smaller window, or the classic size"));
+  rows.emplace_back(keysOf({Menu->PreferencesItem}), tr("The Preferences dialog"));
   for (const TFlatButton* button : {btnNew, btnTop10, btnSettings, btnAbout, btnHelp, btnExit}) {
     QString caption = button->text();
     caption.remove(QLatin1Char('&'));

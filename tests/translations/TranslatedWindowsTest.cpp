@@ -115,7 +115,7 @@ std::multimap<QString, TCaption> Captions(QWidget& window) {
 // units of a duration, and the names in the top ten, which are the player's.
 bool Universal(const QString& place, const QString& text) {
   static const QRegularExpression universal(QStringLiteral(
-      "^(Brindlow v[0-9.]+|\\S+@\\S+|(Alt|Ctrl|Shift|Meta)\\+\\S+|[^A-Za-z]*|\\d+ (s|min|h)( \\d+ (s|min))?)$"));
+      "^(Brindlow v[0-9.]+|\\S+@\\S+|(Alt|Ctrl|Shift|Meta)\\+\\S+(, (Alt|Ctrl|Shift|Meta)\\+\\S+)*|[^A-Za-z]*|\\d+ (s|min|h)( \\d+ (s|min))?)$"));
   return universal.match(text).hasMatch() || place.contains(QLatin1String("panName"));
 }
 
