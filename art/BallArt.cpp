@@ -11,10 +11,9 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <numbers>
 
 namespace {
-
-constexpr double Pi = 3.14159265358979323846;
 
 // Hue and lightness both differ between neighbours in this list, so the colours stay apart without colour vision.
 const std::array<QColor, 8> BodyColours = {
@@ -84,7 +83,7 @@ void PaintEdgeShade(QPainter& painter) {
 QPolygonF Star(QPointF centre, double outer, double inner, int points) {
   QPolygonF star;
   for (int i = 0; i < 2 * points; ++i) {
-    const double angle = -Pi / 2 + i * Pi / points;
+    const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / points;
     const double radius = i % 2 == 0 ? outer : inner;
     star << QPointF(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
   }

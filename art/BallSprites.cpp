@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "ArtScale.h"
 #include "BallArt.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 // In cell units: the whole symbol over the shattered ball's flash is a little smaller than the flash.
 constexpr double ShatteredSymbolRadius = 9;
 
@@ -98,8 +98,8 @@ QImage ShatteredLayer(int code, double scale, TBallMarking marking) {
 
   static const std::array<double, 6> Cuts = {10, 68, 131, 187, 244, 302};
   for (std::size_t i = 0; i < Cuts.size(); ++i) {
-    const double from = Cuts[i] * Pi / 180;
-    const double to = (i + 1 < Cuts.size() ? Cuts[i + 1] : Cuts[0] + 360.0) * Pi / 180;
+    const double from = Cuts[i] * std::numbers::pi / 180;
+    const double to = (i + 1 < Cuts.size() ? Cuts[i + 1] : Cuts[0] + 360.0) * std::numbers::pi / 180;
     const double middle = (from + to) / 2;
     QPolygonF wedge;
     wedge << centre;

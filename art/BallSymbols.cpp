@@ -8,12 +8,11 @@
 #include <QTransform>
 #include <cassert>
 #include <cmath>
+#include <numbers>
 
 #include "BallArt.h"
 
 namespace {
-
-constexpr double Pi = 3.14159265358979323846;
 
 // The shapes are built in hundredths of the sphere's radius and scaled down at the end: the set operations
 // flatten curves to a fixed tolerance, too coarse for a unit circle.
@@ -37,7 +36,7 @@ QPainterPath Ring() { return Disc(0, 0, 50).subtracted(Disc(0, 0, 26)); }
 QPainterPath Triangle() {
   QPolygonF corners;
   for (int i = 0; i < 3; ++i) {
-    const double angle = -Pi / 2 + i * 2 * Pi / 3;
+    const double angle = -std::numbers::pi / 2 + i * 2 * std::numbers::pi / 3;
     corners << QPointF(62 * std::cos(angle), 10 + 62 * std::sin(angle));
   }
   return Polygon(corners);

@@ -89,7 +89,7 @@ void PaintBoard(QPainter& painter) {
   painter.drawEllipse(target.adjusted(4, 4, -4, -4));
 }
 
-void PaintInvitation(QPainter& painter) {
+void PaintInvitation(QPainter& painter, const QString& invitation) {
   const QRectF pill(StartPictureWidth / 2.0 - 110, 392, 220, 38);
   QLinearGradient face(pill.topLeft(), pill.bottomLeft());
   face.setColorAt(0.0, QColor(70, 200, 110));
@@ -99,14 +99,14 @@ void PaintInvitation(QPainter& painter) {
   painter.drawRoundedRect(pill, 19, 19);
   QFont font("Liberation Sans", 10, QFont::Bold);
   font.setPixelSize(20);
-  const QPainterPath text = CentredText("Click to play!", font, pill.center().x(), pill.bottom() - 12);
+  const QPainterPath text = CentredText(invitation, font, pill.center().x(), pill.bottom() - 12);
   painter.fillPath(text.translated(1, 1), QColor(0, 50, 10));
   painter.fillPath(text, Qt::white);
 }
 
 }  // namespace
 
-QImage RenderStartPicture(double scale) {
+QImage RenderStartPicture(double scale, const QString& invitation) {
   // Painted in picture units on an image of that pixel ratio, so every scale shows the same layout.
   QImage image = ScaledCanvas(StartPictureWidth, StartPictureHeight, scale, QImage::Format_RGB32);
   // A height rounded up to a whole pixel leaves a sliver below the backdrop: it takes the backdrop's
@@ -118,6 +118,6 @@ QImage RenderStartPicture(double scale) {
   PaintBackdrop(painter);
   PaintTitle(painter);
   PaintBoard(painter);
-  PaintInvitation(painter);
+  PaintInvitation(painter, invitation);
   return image;
 }

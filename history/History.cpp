@@ -160,8 +160,8 @@ void THistory::Tell(TTrouble trouble) {
   if (Told || !Notice) return;
   Told = true;
   Notice(trouble == TTrouble::Damaged
-             ? QStringLiteral("The history of your games was damaged. It has been set aside as History.db.bad, "
-                              "and a new history begins.")
-             : QStringLiteral("The history of your games cannot be written just now. Your games are kept "
-                              "and will be written as soon as it can be."));
+             ? tr("The history of your games was damaged. It has been set aside as History.db.bad, "
+                  "and a new history begins.")
+             : tr("The history of your games cannot be written just now. Your games are kept "
+                  "and will be written as soon as it can be."));
 }

@@ -3,6 +3,7 @@
 // the game in memory, written with the next end that succeeds, and the player is told once.
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -15,6 +16,8 @@
 #include "GameRecord.h"
 
 class THistory {
+  Q_DECLARE_TR_FUNCTIONS(THistory)
+
 public:
   // How long a write waits for another copy of the game that is writing its own games.
   static constexpr int BusyTimeoutMs = 40;

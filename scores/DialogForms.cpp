@@ -1,6 +1,7 @@
 // The dialog forms' font, placement and level tabs.
 #include "DialogForms.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QScreen>
 #include <QTabBar>
@@ -21,6 +22,11 @@ void CenterOnScreen(QWidget& form) {
   form.move(centre.x() - frame.width() / 2, centre.y() - frame.height() / 2);
 }
 
+QStringList LevelNames() {
+  return {QCoreApplication::translate("Levels", "Normal"), QCoreApplication::translate("Levels", "Hard"),
+          QCoreApplication::translate("Levels", "Impossible")};
+}
+
 TLevelTabs CreateLevelTabs(QWidget& form, const QRect& geometry) {
   auto* tab = new QWidget(&form);
   tab->setObjectName(QStringLiteral("Tab"));
@@ -30,7 +36,7 @@ TLevelTabs CreateLevelTabs(QWidget& form, const QRect& geometry) {
   bar->setFocusPolicy(Qt::NoFocus);
   bar->setDrawBase(false);
   bar->setExpanding(false);
-  for (const char* level : {"Normal", "Hard", "Impossible"}) bar->addTab(QString::fromLatin1(level));
+  for (const QString& level : LevelNames()) bar->addTab(level);
   const int barHeight = bar->sizeHint().height();
   bar->setGeometry(0, 0, tab->width(), barHeight);
   auto* page = new QFrame(tab);

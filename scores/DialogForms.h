@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,6 +25,9 @@ struct TLevelTabs {
   QTabBar* Bar;
   QFrame* Page;
 };
+// The three levels' names, in the player's language.
+QStringList LevelNames();
+
 TLevelTabs CreateLevelTabs(QWidget& form, const QRect& geometry);
 
 // Places the form in the middle of the screen it is on, its frame included.

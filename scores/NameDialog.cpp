@@ -11,7 +11,7 @@ TfrmUpis::TfrmUpis(const std::string& programDirectory, const TGameVariables& ga
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ProgramDirectory(programDirectory),
       Game(game) {
-  setWindowTitle(QStringLiteral("Enter Your Name"));
+  setWindowTitle(tr("Enter Your Name"));
   setFixedSize(266, 41);
   setFont(ArialFont(13, false));
 
@@ -38,7 +38,10 @@ void TfrmUpis::showEvent(QShowEvent* event) {
 }
 
 void TfrmUpis::StoreName() {
-  ::StoreName(Game.LastRank, playerName->text().toStdString());
+  ::StoreName(Game.LastRank, playerName->text().toStdString(),
+              //: Stored in the top ten for a player who enters no name: a friendly tease, keep the
+              //: leading space. Letters of Western European alphabets only (ISO 8859-1), at most 29.
+              tr(" Chicken!").toStdString());
   try {
     SaveScores(ProgramDirectory);
   } catch (const std::exception& error) {

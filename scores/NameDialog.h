@@ -1,6 +1,7 @@
 // The name-entry dialog: asks for the name of a player whose score has just entered a top-ten list.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <string>
@@ -10,6 +11,8 @@
 class QLineEdit;
 
 class TfrmUpis : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmUpis)
+
 public:
   // The table is saved to `programDirectory`/Score.dat; `game` tells the place to fill (LastRank).
   TfrmUpis(const std::string& programDirectory, const TGameVariables& game, QWidget* parent = nullptr);

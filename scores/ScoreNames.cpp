@@ -60,9 +60,9 @@ std::string Utf8FromLatin1(std::string_view latin1) {
   return utf8;
 }
 
-std::string StoredName(std::string_view typedUtf8) {
+std::string StoredName(std::string_view typedUtf8, std::string_view blankName) {
   const std::string typed = Latin1FromUtf8(typedUtf8);
   const bool blank = std::all_of(typed.begin(), typed.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
-  if (blank) return ChickenName;
+  if (blank) return Latin1FromUtf8(blankName).substr(0, MaxNameLength);
   return (" " + typed).substr(0, MaxNameLength);
 }

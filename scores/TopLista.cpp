@@ -182,8 +182,8 @@ void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs) {
   dialogs.ShowTopTen();
 }
 
-void StoreName(int lastRank, std::string_view typedUtf8) {
-  ScoreTable.Entry(GameSettings.Level, lastRank).SetName(StoredName(typedUtf8));
+void StoreName(int lastRank, std::string_view typedUtf8, std::string_view blankName) {
+  ScoreTable.Entry(GameSettings.Level, lastRank).SetName(StoredName(typedUtf8, blankName));
 }
 
 std::uint16_t BestScore(int level) { return ScoreTable.Entry(level, 1).Score; }

@@ -87,8 +87,9 @@ bool InsertScore(TGameVariables& game, std::uint16_t score, std::uint8_t jokers,
 // score that enters brings the name dialog and then the top-ten dialog.
 void SubmitScore(TGameVariables& game, IScoreDialogs& dialogs);
 
-// The name dialog's store: the name typed for place `lastRank` of the current level's list.
-void StoreName(int lastRank, std::string_view typedUtf8);
+// The name dialog's store: the name typed for place `lastRank` of the current level's list, and
+// `blankName` when nothing was typed (see StoredName).
+void StoreName(int lastRank, std::string_view typedUtf8, std::string_view blankName = ChickenName);
 
 // The score of place 1 of a level's list: the best score shown beside the board.
 std::uint16_t BestScore(int level);

@@ -61,7 +61,7 @@ TfrmTop10::TfrmTop10(const TImageStorage& normalSprites, const TGameVariables& g
 }
 
 void TfrmTop10::CreateControls() {
-  setWindowTitle(QStringLiteral("Top Ten"));
+  setWindowTitle(tr("Top Ten"));
   setFixedSize(350, 433);
   setFont(ArialFont(13, true));
   auto* bevel = new TBevel(this, TBevelCut::Lowered);
@@ -74,7 +74,7 @@ void TfrmTop10::CreateControls() {
 
   for (int row = 1; row <= TopTenRows; ++row) CreateRow(*tabs.Tab, row);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("BitBtn1"));
   ok->setGeometry(56, 392, 233, 33);
   ok->setDefault(true);

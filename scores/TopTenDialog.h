@@ -2,6 +2,7 @@
 // and the place just won highlighted on the current level's tab.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -16,6 +17,8 @@ class TImageStorage;
 inline constexpr int TopTenRows = 10;
 
 class TfrmTop10 : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmTop10)
+
 public:
   // The joker and bomb marks are the main window's normal sprites, read at each filling, so the set
   // may still be empty when the dialog is created. `game` tells the place to highlight (LastRank).

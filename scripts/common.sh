@@ -8,6 +8,9 @@ BRINDLOW_PLAY_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-sqlite
   # Qt Charts' CMake files need Qt OpenGL's, which the Debian package does not bring along.
   qt6-charts-dev libqt6opengl6-dev
+  # The translations: lupdate and lrelease, Qt's CMake support for them (whose package brings the
+  # other Qt tools along), and Qt's own translations of its dialogs' texts.
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libjpeg62-turbo-dev
   fonts-liberation
@@ -22,6 +25,7 @@ BRINDLOW_PACKAGES=(
   libxcb-damage0-dev
   dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base
   clang-14 libclang-rt-14-dev
+  ccache
 )
 
 # run_logged <log> <step> <command...>: runs the command with its output added to the log. When it
@@ -95,20 +99,34 @@ build_targets() {
   return 0
 }
 
-# configure <build folder> [extra cmake arguments...]: a Ninja build with debug information, logged
-# to <build folder>/configure.log.
+# configure <build folder> [extra cmake arguments...]: a Ninja build with debug information (unless the
+# arguments name another build type), logged to <build folder>/configure.log.
 configure() {
   local dir=$1; shift
   mkdir -p "$dir" && : >"$dir/configure.log"
   echo "Configuring $dir (log: $dir/configure.log)"
+  local cache=()
+  command -v ccache >/dev/null && cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   run_logged "$dir/configure.log" "Configuring $dir" \
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cache[@]}" "$@"
 }
 
-# configure_and_build <build folder> [extra cmake arguments...]: everything, tests included.
+# The check's three builds compile much the same sources again; ccache, where it is installed, keeps
+# them between runs and between clones (paths are taken relative to the clone, not its folder).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+
+# configure_and_build <build folder> [extra cmake arguments...]: everything, tests included, each
+# source compiled on its own (a folder first configured for playing is set back).
 configure_and_build() {
   local dir=$1; shift
-  configure "$dir" -DBRINDLOW_TESTS=ON "$@" && build_targets "$dir" "everything in $dir"
+  configure "$dir" -DBRINDLOW_TESTS=ON -DCMAKE_UNITY_BUILD=OFF "$@" && build_targets "$dir" "everything in $dir"
+}
+
+# configure_for_playing <build folder>: the game alone, built for the shortest wait: no tests, no
+# debug information, and each library's sources compiled a few at a time as one unit, so the Qt
+# headers are read once per unit rather than once per file. Assertions stay on in every build type.
+configure_for_playing() {
+  configure "$1" -DBRINDLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON
 }
 
 # The sanitizers' settings for the sanitizer build's tests and the fuzz targets: every report ends

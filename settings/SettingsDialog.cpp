@@ -27,8 +27,8 @@ std::size_t ByteOfTag(int tag) { return tag < 10 ? static_cast<std::size_t>(tag)
 
 int Tag(const QCheckBox& box) { return box.property("Tag").toInt(); }
 
-QCheckBox* NewCheckBox(QWidget& group, int tag, const char* caption, int top) {
-  auto* box = new QCheckBox(QString::fromLatin1(caption), &group);
+QCheckBox* NewCheckBox(QWidget& group, int tag, const QString& caption, int top) {
+  auto* box = new QCheckBox(caption, &group);
   box->setObjectName(QStringLiteral("CheckBox") + QString::number(tag));
   box->setProperty("Tag", tag);
   box->setGeometry(8, top, 89, 17);
@@ -37,7 +37,7 @@ QCheckBox* NewCheckBox(QWidget& group, int tag, const char* caption, int top) {
 
 // A long address loses its middle rather than both ends; an ampersand in it is no accelerator.
 QString HomePageCaption(const QWidget& button) {
-  const QString caption = QStringLiteral("Brindlow HomePage ") + QString::fromStdString(HomePage().Address);
+  const QString caption = TfrmSettings::tr("Brindlow HomePage %1").arg(QString::fromStdString(HomePage().Address));
   return button.fontMetrics().elidedText(caption, Qt::ElideMiddle, button.width()).replace(
       QLatin1Char('&'), QStringLiteral("&&"));
 }
@@ -56,55 +56,56 @@ TfrmSettings::TfrmSettings(QWidget* parent, const std::string& programDirectory,
 }
 
 void TfrmSettings::CreateControls() {
-  setWindowTitle(QStringLiteral("Settings"));
+  setWindowTitle(tr("Settings"));
   setFixedSize(457, 215);
   setFont(ArialFont(13, false));
   const QFont bold = ArialFont(13, true);
   auto* bevel = new TBevel(this, TBevelCut::Lowered);
   bevel->setGeometry(rect());
 
-  auto* gameGroup = new TGroupBox(this, QStringLiteral("Game settings"));
+  auto* gameGroup = new TGroupBox(this, tr("Game settings"));
   gameGroup->setObjectName(QStringLiteral("GroupBox2"));
   gameGroup->setGeometry(8, 8, 105, 89);
   gameGroup->setFont(bold);
-  NewCheckBox(*gameGroup, 0, "View next", 24);
-  NewCheckBox(*gameGroup, 1, "Jokers", 44);
-  NewCheckBox(*gameGroup, 2, "Bombs", 64);
+  NewCheckBox(*gameGroup, 0, tr("View next"), 24);
+  NewCheckBox(*gameGroup, 1, tr("Jokers"), 44);
+  NewCheckBox(*gameGroup, 2, tr("Bombs"), 64);
 
-  grpLevel = new TRadioGroup(this, QStringLiteral("Level"),
-                             {QStringLiteral("Normal"), QStringLiteral("Hard"), QStringLiteral("Impossible")}, 1);
+  grpLevel = new TRadioGroup(this, tr("Level"), LevelNames(), 1);
   grpLevel->setObjectName(QStringLiteral("grpLevel"));
   grpLevel->setFont(bold);
   grpLevel->setGeometry(8, 104, 105, 81);
 
-  grpSounds = new TGroupBox(this, QStringLiteral("Sounds"));
+  grpSounds = new TGroupBox(this, tr("Sounds"));
   grpSounds->setObjectName(QStringLiteral("grpSounds"));
   grpSounds->setGeometry(128, 8, 105, 177);
   grpSounds->setFont(bold);
-  const QCheckBox* soundsOff = NewCheckBox(*grpSounds, 10, "Sounds off", 24);
+  const QCheckBox* soundsOff = NewCheckBox(*grpSounds, 10, tr("Sounds off"), 24);
   int tag = 11;
-  for (const char* effect : {"Create", "Jump", "Move", "Stuck", "Break"}) {
+  //: The sound effects, each switched on and off by its check box: a ball appears, jumps when picked,
+  //: moves, cannot reach its cell, and a line breaks.
+  for (const QString& effect : {tr("Create"), tr("Jump"), tr("Move"), tr("Stuck"), tr("Break")}) {
     NewCheckBox(*grpSounds, tag, effect, 56 + 24 * (tag - 11));
     ++tag;
   }
   connect(soundsOff, &QCheckBox::clicked, this, [this, soundsOff] { CheckBoxMouseUp(*soundsOff); });
 
-  QStringList songs = {QStringLiteral("Music off")};
-  for (int song = 1; song <= 8; ++song) songs << QStringLiteral("Song #") + QString::number(song);
-  songs << QStringLiteral("Random");
-  grpMusic = new TRadioGroup(this, QStringLiteral("Music"), songs, 2);
+  QStringList songs = {tr("Music off")};
+  for (int song = 1; song <= 8; ++song) songs << tr("Song #%1").arg(song);
+  songs << tr("Random");
+  grpMusic = new TRadioGroup(this, tr("Music"), songs, 2);
   grpMusic->setObjectName(QStringLiteral("grpMusic"));
   grpMusic->setFont(bold);
   grpMusic->setGeometry(248, 8, 201, 137);
 
-  btnOK = new QPushButton(QStringLiteral("OK"), this);
+  btnOK = new QPushButton(tr("OK"), this);
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setGeometry(256, 156, 81, 25);
   btnOK->setFont(bold);
   btnOK->setDefault(true);
   connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
 
-  auto* btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* btnCancel = new QPushButton(tr("Cancel"), this);
   btnCancel->setObjectName(QStringLiteral("btnCancel"));
   btnCancel->setGeometry(360, 156, 81, 25);
   btnCancel->setFont(bold);

@@ -2,6 +2,7 @@
 // change flags of SettingsChanges for the main window and writes Balls.cfg.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -18,6 +19,8 @@ class TGroupBox;
 class TRadioGroup;
 
 class TfrmSettings : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmSettings)
+
 public:
   // Balls.cfg is written to `programDirectory`. When OK changes the jokers, bombs or level, the
   // running game (`game`) ends there, and its score is offered to the old level's list, which

@@ -6,40 +6,32 @@
 
 #include <cassert>
 
-namespace {
-
-QFont Arial(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
-}  // namespace
+#include "DialogForms.h"
 
 const std::array<TAuthor, 3>& TfrmAbout::Authors() {
-  static const std::array<TAuthor, 3> authors{{
-      {QStringLiteral("&Code"), QStringLiteral("The Brindlow team"), QStringLiteral("Code: rules, windows and files"),
-       QStringLiteral("code@brindlow.example")},
-      {QStringLiteral("A&rtwork"), QStringLiteral("The Brindlow team"),
-       QStringLiteral("Artwork: balls, start picture, icons"), QStringLiteral("artwork@brindlow.example")},
-      {QStringLiteral("&Sound and music"), QStringLiteral("The Brindlow team"),
-       QStringLiteral("Sound effects and music"), QStringLiteral("sound@brindlow.example")},
+  // Filled at each call, so the captions are those of the language installed at the time.
+  static std::array<TAuthor, 3> authors;
+  authors = {{
+      {tr("&Code"), tr("The Brindlow team"), tr("Code: rules, windows and files"), QStringLiteral("code@brindlow.example")},
+      {tr("A&rtwork"), tr("The Brindlow team"), tr("Artwork: balls, start picture, icons"),
+       QStringLiteral("artwork@brindlow.example")},
+      {tr("&Sound and music"), tr("The Brindlow team"), tr("Sound effects and music"),
+       QStringLiteral("sound@brindlow.example")},
   }};
   return authors;
 }
 
 TfrmAbout::TfrmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setFixedSize(280, 190);
-  setFont(Arial(13, false));
+  setFont(ArialFont(13, false));
 
   auto* title = new QLabel(QStringLiteral("Brindlow v1.52"), this);
   title->setGeometry(10, 12, 260, 22);
   title->setAlignment(Qt::AlignCenter);
-  title->setFont(Arial(17, true));
-  auto* credit = new QLabel(QStringLiteral("made by The Brindlow team"), this);
+  title->setFont(ArialFont(17, true));
+  auto* credit = new QLabel(tr("made by The Brindlow team"), this);
   credit->setGeometry(10, 38, 260, 18);
   credit->setAlignment(Qt::AlignCenter);
 

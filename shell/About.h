@@ -1,6 +1,7 @@
 // The credits dialog: three buttons, each opening the author card with one maker's details.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -10,6 +11,8 @@
 class QPushButton;
 
 class TfrmAbout : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmAbout)
+
 public:
   TfrmAbout();
 

@@ -5,18 +5,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "DialogForms.h"
 #include "ShellOpen.h"
 
 namespace {
 
 constexpr int SwShow = 5;
-
-QFont Arial(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
 
 // A label that reports a left click, as the card's mail link.
 class TLinkLabel : public QLabel {
@@ -36,27 +30,28 @@ private:
 
 TfrmMi::TfrmMi()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("Mi !"));
+  //: The title of a maker's card in the credits: "Us!", said with a wink.
+  setWindowTitle(tr("Mi !"));
   setFixedSize(260, 150);
-  setFont(Arial(13, false));
+  setFont(ArialFont(13, false));
 
   labName = new QLabel(this);
   labName->setGeometry(10, 12, 240, 20);
   labName->setAlignment(Qt::AlignCenter);
-  labName->setFont(Arial(15, true));
+  labName->setFont(ArialFont(15, true));
   labRole = new QLabel(this);
   labRole->setGeometry(10, 40, 240, 18);
   labRole->setAlignment(Qt::AlignCenter);
   labEmail = new TLinkLabel(this, *this);
   labEmail->setGeometry(10, 68, 240, 18);
   labEmail->setAlignment(Qt::AlignCenter);
-  QFont link = Arial(13, false);
+  QFont link = ArialFont(13, false);
   link.setUnderline(true);
   labEmail->setFont(link);
   labEmail->setStyleSheet(QStringLiteral("color: blue"));
   labEmail->setCursor(Qt::PointingHandCursor);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setGeometry(92, 106, 75, 28);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,7 @@
 // The author card: one maker's name, role and e-mail address; the address opens a mail link.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -14,6 +15,8 @@ struct TAuthor {
 };
 
 class TfrmMi : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmMi)
+
 public:
   TfrmMi();
 

@@ -1,6 +1,7 @@
 // The game's sound layer over the bank, the wave player and the song player.
 #include "BankSound.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -14,7 +15,7 @@
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
   // A song the device refuses is said once; the music then stays quiet for the rest of the run.
   Sound.SetProblemReport([](const std::string& message) {
-    QMessageBox::warning(nullptr, QStringLiteral("Warning"), QString::fromStdString(message));
+    QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), QString::fromStdString(message));
   });
   // Long enough that a turn's run of effects keeps the device, short against a player's pause.
   SilenceCheck.setSingleShot(true);

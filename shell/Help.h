@@ -1,11 +1,14 @@
 // The help window: the rules as light-blue text on black, closed by any key or a left or right click.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QTextEdit;
 
 class TfrmHelp : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmHelp)
+
 public:
   TfrmHelp();
 

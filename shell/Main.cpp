@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "GameFolders.h"
 #include "RuntimeFolder.h"
+#include "Translations.h"
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr)) return *status;
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   // pixels and the pictures switch to their twice-size versions at a device pixel ratio of 2.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   TBrindlowApplication application(argc, argv);
+  InstallTranslations(application);
   // Lets the desktop match the running window to the installed menu entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brindlow.Brindlow"));
   TGameFolders folders;

@@ -5,6 +5,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -15,6 +16,8 @@
 #include "StatisticsMath.h"
 
 namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("ScoreCharts", text); }
 
 void Clear(QChart& chart) {
   chart.removeAllSeries();
@@ -45,12 +48,12 @@ void FillTrendChart(QChart& chart, const std::vector<int>& scores) {
   // The average runs over the games before the first one shown too, so its start is not cut short.
   const std::vector<double> averages = MovingAverage(scores, AverageWindow);
   auto* points = new QScatterSeries;
-  points->setName(QStringLiteral("Score"));
+  points->setName(Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score")));
   points->setMarkerSize(6);
   points->setColor(QColor(0x3060c0));
   points->setBorderColor(QColor(0x3060c0));
   auto* average = new QLineSeries;
-  average->setName(QStringLiteral("Average of %1").arg(AverageWindow));
+  average->setName(Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Average of %1")).arg(AverageWindow));
   average->setPen(QPen(QColor(0xd04020), 2));
   int highest = 0;
   for (std::size_t i = first; i < scores.size(); ++i) {
@@ -64,7 +67,7 @@ void FillTrendChart(QChart& chart, const std::vector<int>& scores) {
   auto* games = new QValueAxis;
   games->setRange(static_cast<double>(first) + 0.5, static_cast<double>(scores.size()) + 0.5);
   games->setLabelFormat(QStringLiteral("%d"));
-  games->setTitleText(QStringLiteral("Game"));
+  games->setTitleText(Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Game")));
   // Ticks at round game numbers, five or so along the axis.
   int step = 1;
   for (int scale = 1; static_cast<int>(shown) / step > 6; scale *= 10) {
@@ -77,7 +80,7 @@ void FillTrendChart(QChart& chart, const std::vector<int>& scores) {
   games->setTickAnchor(0);
   games->setTickInterval(step);
   chart.addAxis(games, Qt::AlignBottom);
-  QValueAxis* axis = CountAxis(chart, highest, QStringLiteral("Score"));
+  QValueAxis* axis = CountAxis(chart, highest, Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score")));
   for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(points), static_cast<QAbstractSeries*>(average)}) {
     series->attachAxis(games);
     series->attachAxis(axis);
@@ -87,7 +90,7 @@ void FillTrendChart(QChart& chart, const std::vector<int>& scores) {
 void FillHistogramChart(QChart& chart, const std::vector<int>& scores) {
   Clear(chart);
   const THistogram histogram = Histogram(scores, HistogramBins);
-  auto* counts = new QBarSet(QStringLiteral("Games"));
+  auto* counts = new QBarSet(Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Games")));
   counts->setColor(QColor(0x40a060));
   QStringList ranges;
   int most = 0;
@@ -107,9 +110,10 @@ void FillHistogramChart(QChart& chart, const std::vector<int>& scores) {
   QFont labels = axisX->labelsFont();
   labels.setPixelSize(10);
   axisX->setLabelsFont(labels);
-  axisX->setTitleText(histogram.Width == 1 ? QStringLiteral("Score") : QStringLiteral("Score, from"));
+  axisX->setTitleText(histogram.Width == 1 ? Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score"))
+                                               : Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score, from")));
   chart.addAxis(axisX, Qt::AlignBottom);
-  QValueAxis* axisY = CountAxis(chart, most, QStringLiteral("Games"));
+  QValueAxis* axisY = CountAxis(chart, most, Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Games")));
   series->attachAxis(axisX);
   series->attachAxis(axisY);
 }

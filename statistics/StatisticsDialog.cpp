@@ -30,30 +30,35 @@ constexpr int RowHeight = 17;
 
 // The summary's rows: the caption and the label's name; the lines by length follow them.
 constexpr std::array<std::pair<const char*, const char*>, 7> SummaryRows{{
-    {"Games played", "labGames"},
-    {"Best score", "labBest"},
-    {"Average score", "labAverage"},
-    {"Median score", "labMedian"},
-    {"Time played", "labTime"},
-    {"Longest line", "labLongest"},
-    {"Games with undo", "labUndo"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Games played"), "labGames"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Best score"), "labBest"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Average score"), "labAverage"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Median score"), "labMedian"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Time played"), "labTime"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Longest line"), "labLongest"},
+    {QT_TRANSLATE_NOOP("TfrmStatistics", "Games with undo"), "labUndo"},
 }};
 
-constexpr std::array<const char*, 10> LastGamesColumns{"Ended", "Score", "Moves", "Lines", "Longest",
-                                                       "Time", "Jokers", "Bombs", "Undo", "End"};
+constexpr std::array<const char*, 10> LastGamesColumns{
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Ended"),   QT_TRANSLATE_NOOP("TfrmStatistics", "Score"),
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Moves"),   QT_TRANSLATE_NOOP("TfrmStatistics", "Lines"),
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Longest"), QT_TRANSLATE_NOOP("TfrmStatistics", "Time"),
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Jokers"),  QT_TRANSLATE_NOOP("TfrmStatistics", "Bombs"),
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Undo"),    QT_TRANSLATE_NOOP("TfrmStatistics", "End")};
 
 QString DurationText(std::int64_t seconds) {
-  if (seconds < 60) return QStringLiteral("%1 s").arg(seconds);
-  if (seconds < 3600) return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-  return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+  if (seconds < 60) return TfrmStatistics::tr("%1 s").arg(seconds);
+  if (seconds < 3600)
+    return TfrmStatistics::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+  return TfrmStatistics::tr("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString EndText(TEndReason reason) {
   switch (reason) {
-    case TEndReason::Full: return QStringLiteral("Board full");
-    case TEndReason::New: return QStringLiteral("New game");
-    case TEndReason::Settings: return QStringLiteral("Settings");
-    case TEndReason::Close: return QStringLiteral("Closed");
+    case TEndReason::Full: return TfrmStatistics::tr("Board full", "how a game ended");
+    case TEndReason::New: return TfrmStatistics::tr("New game", "how a game ended");
+    case TEndReason::Settings: return TfrmStatistics::tr("Settings", "how a game ended");
+    case TEndReason::Close: return TfrmStatistics::tr("Closed", "how a game ended");
   }
   return {};
 }
@@ -89,7 +94,7 @@ TfrmStatistics::TfrmStatistics(THistory& history, QWidget* parent)
 }
 
 void TfrmStatistics::CreateControls() {
-  setWindowTitle(QStringLiteral("Statistics"));
+  setWindowTitle(tr("Statistics"));
   setFixedSize(880, 720);
   setFont(ArialFont(13, false));
   auto* bevel = new TBevel(this, TBevelCut::Lowered);
@@ -117,8 +122,8 @@ void TfrmStatistics::CreateControls() {
   auto* grid = new QGridLayout(filled);
   grid->setContentsMargins(8, 8, 8, 8);
   grid->addWidget(CreateSummary(), 0, 0);
-  QChartView* trend = NewChart(*filled, QStringLiteral("Last %1 games").arg(ChartedGames), "Trend");
-  QChartView* spread = NewChart(*filled, QStringLiteral("All scores"), "Histogram");
+  QChartView* trend = NewChart(*filled, tr("Last %1 games").arg(ChartedGames), "Trend");
+  QChartView* spread = NewChart(*filled, tr("All scores"), "Histogram");
   Trend = trend->chart();
   Spread = spread->chart();
   Spread->legend()->hide();
@@ -130,15 +135,15 @@ void TfrmStatistics::CreateControls() {
   grid->setRowStretch(0, 1);
   Pages->addWidget(filled);
 
-  ExportButton = new QPushButton(QStringLiteral("Export..."), this);
+  ExportButton = new QPushButton(tr("Export..."), this);
   ExportButton->setObjectName(QStringLiteral("btnExport"));
   ExportButton->setGeometry(8, height() - 46, 140, 33);
   connect(ExportButton, &QPushButton::clicked, this, [this] { ExportClick(); });
-  ResetButton = new QPushButton(QStringLiteral("Reset..."), this);
+  ResetButton = new QPushButton(tr("Reset..."), this);
   ResetButton->setObjectName(QStringLiteral("btnReset"));
   ResetButton->setGeometry(156, height() - 46, 140, 33);
   connect(ResetButton, &QPushButton::clicked, this, [this] { ResetClick(); });
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("BitBtn1"));
   ok->setGeometry(width() - 241, height() - 46, 233, 33);
   ok->setDefault(true);
@@ -161,12 +166,12 @@ QWidget* TfrmStatistics::CreateSummary() {
     grid->addWidget(figure, row++, 1);
     Figures.push_back(figure);
   };
-  for (const auto& [caption, name] : SummaryRows) addRow(QString::fromLatin1(caption), QString::fromLatin1(name));
-  auto* heading = new QLabel(QStringLiteral("Lines by length"));
+  for (const auto& [caption, name] : SummaryRows) addRow(tr(caption), QString::fromLatin1(name));
+  auto* heading = new QLabel(tr("Lines by length"));
   heading->setFont(ArialFont(13, true));
   grid->addWidget(heading, row++, 0, 1, 2, Qt::AlignBottom);
   for (int length = FirstLineLength; length <= LastLineLength; ++length) {
-    addRow(QStringLiteral("%1 balls").arg(length), QStringLiteral("labLines%1").arg(length));
+    addRow(tr("%1 balls").arg(length), QStringLiteral("labLines%1").arg(length));
   }
   grid->setRowStretch(row, 1);
   return box;
@@ -176,7 +181,7 @@ QWidget* TfrmStatistics::CreateLastGames() {
   LastGames = new QTableWidget(0, static_cast<int>(LastGamesColumns.size()));
   LastGames->setObjectName(QStringLiteral("LastGames"));
   QStringList headings;
-  for (const char* column : LastGamesColumns) headings << QString::fromLatin1(column);
+  for (const char* column : LastGamesColumns) headings << tr(column);
   LastGames->setHorizontalHeaderLabels(headings);
   LastGames->verticalHeader()->hide();
   LastGames->verticalHeader()->setDefaultSectionSize(RowHeight);
@@ -219,8 +224,8 @@ void TfrmStatistics::FillTab() {
   const int level = Tab->currentIndex();
   const std::vector<int> scores = ScoresOf(Games, level);
   if (scores.empty()) {
-    EmptyNote->setText(QStringLiteral("No games at the %1 level yet.\n\nEvery game you finish is counted here: "
-                                      "play one, then come back to see how you are doing.")
+    EmptyNote->setText(tr("No games at the %1 level yet.\n\nEvery game you finish is counted here: "
+                             "play one, then come back to see how you are doing.")
                            .arg(Tab->tabText(level)));
     Pages->setCurrentIndex(0);
     return;
@@ -240,7 +245,7 @@ void TfrmStatistics::FillSummary(int level) {
       QString::number(summary.Average, 'f', 1),
       QString::number(summary.Median),
       DurationText(summary.SecondsPlayed),
-      summary.LongestLine == 0 ? QStringLiteral("-") : QStringLiteral("%1 balls").arg(summary.LongestLine),
+      summary.LongestLine == 0 ? QStringLiteral("-") : tr("%1 balls").arg(summary.LongestLine),
       QString::number(summary.GamesWithUndo),
   };
   for (const int count : summary.LinesByLength) texts.push_back(QString::number(count));
@@ -253,7 +258,8 @@ void TfrmStatistics::FillLastGames(int level) {
   for (auto game = Games.rbegin(); game != Games.rend() && row < LastGamesRows; ++game) {
     if (game->Level != level) continue;
     LastGames->insertRow(row);
-    const QString yes = QStringLiteral("yes");
+    //: Marks a game of the last games' list that was played with jokers, with bombs or with undo.
+    const QString yes = tr("yes");
     const QStringList cells{LocalTime(game->EndedAt),
                             QString::number(game->Score),
                             QString::number(game->Moves),
@@ -276,21 +282,21 @@ void TfrmStatistics::FillLastGames(int level) {
 bool TfrmStatistics::ExportTo(const QString& path) { return SaveHistoryCsv(History.Games(), path); }
 
 void TfrmStatistics::ExportClick() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export history"),
+  const QString path = QFileDialog::getSaveFileName(this, tr("Export history"),
                                                     QDir::home().filePath(QStringLiteral("brindlow-history.csv")),
-                                                    QStringLiteral("CSV files (*.csv)"));
+                                                    tr("CSV files (*.csv)"));
   if (path.isEmpty() || ExportTo(path)) return;
-  QMessageBox::warning(this, QStringLiteral("Export history"), QStringLiteral("The history could not be written to %1.").arg(path));
+  QMessageBox::warning(this, tr("Export history"), tr("The history could not be written to %1.").arg(path));
 }
 
 void TfrmStatistics::ResetClick() {
   const auto answer = QMessageBox::question(
-      this, QStringLiteral("Reset statistics"),
-      QStringLiteral("Erase the history of all %1 games at every level? This cannot be undone.").arg(Games.size()),
+      this, tr("Reset statistics"),
+      tr("Erase the history of all %1 games at every level? This cannot be undone.").arg(Games.size()),
       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   if (!History.Reset()) {
-    QMessageBox::warning(this, QStringLiteral("Reset statistics"), QStringLiteral("The history could not be erased just now."));
+    QMessageBox::warning(this, tr("Reset statistics"), tr("The history could not be erased just now."));
   }
   Reload();
 }

@@ -3,6 +3,7 @@
 // the whole history exported as CSV or erased.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -21,6 +22,8 @@ class THistory;
 inline constexpr int LastGamesRows = 20;
 
 class TfrmStatistics : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmStatistics)
+
 public:
   // Reads nothing until it is shown; opens on the tab of the level in the settings.
   explicit TfrmStatistics(THistory& history, QWidget* parent = nullptr);

@@ -36,7 +36,7 @@ void TGameOverBoard::paintEvent(QPaintEvent*) {
   title.setPixelSize(ZoomedLength(40, zoom));
   title.setBold(true);
   painter.setFont(title);
-  painter.drawText(band.adjusted(0, ZoomedLength(8, zoom), 0, -band.height() / 2), Qt::AlignCenter, QStringLiteral("Game over"));
+  painter.drawText(band.adjusted(0, ZoomedLength(8, zoom), 0, -band.height() / 2), Qt::AlignCenter, tr("Game over"));
   QFont score = font();
   score.setPixelSize(ZoomedLength(26, zoom));
   score.setBold(true);
@@ -44,5 +44,5 @@ void TGameOverBoard::paintEvent(QPaintEvent*) {
   // The light blue of the score display.
   painter.setPen(QColor(128, 128, 255));
   painter.drawText(band.adjusted(0, band.height() / 2, 0, -ZoomedLength(8, zoom)), Qt::AlignCenter,
-                   QStringLiteral("Score: %1").arg(FinalScore));
+                   tr("Score: %1").arg(FinalScore));
 }

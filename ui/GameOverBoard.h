@@ -1,11 +1,14 @@
 // The sign over a full board: "Game over" and the final score, see-through to clicks.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <cstdint>
 
 class TGameOverBoard : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(TGameOverBoard)
+
 public:
   explicit TGameOverBoard(QWidget* board);
 

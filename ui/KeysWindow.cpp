@@ -9,7 +9,7 @@
 TfrmKeys::TfrmKeys(QWidget* owner, const TKeyRows& rows)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmKeys"));
-  setWindowTitle(QStringLiteral("Keys"));
+  setWindowTitle(tr("Keys"));
   // A window of its own does not inherit its owner's font by itself.
   setFont(owner->font());
   auto* table = new QGridLayout;

@@ -1,6 +1,7 @@
 // The Keys window: every key of the game beside what it does.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -11,6 +12,8 @@
 using TKeyRows = std::vector<std::pair<QString, QString>>;
 
 class TfrmKeys : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmKeys)
+
 public:
   TfrmKeys(QWidget* owner, const TKeyRows& rows);
 };

@@ -5,10 +5,12 @@
 
 #include "Bevels.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
+#include "GameOverBoard.h"
 #include "ImageControl.h"
 #include "MainWindow.h"
 #include "WindowZoom.h"
+#include "UndoMark.h"
 
 const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
   switch (set) {
@@ -35,8 +37,8 @@ QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
 void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
   // Reduced motion shows a selected ball at rest under a steady highlight, and a new ball whole at once.
   const bool reduced = AnimationPace == TAnimationPace::Reduced;
-  const bool selected = reduced && GameRules && GameRules->TimerEnabled(TAnimationTimer::Jump) &&
-                        GameRules->Fields().SelectedCell == cell;
+  const bool selected = reduced && GameKeeper && GameKeeper->Game().TimerEnabled(TAnimationTimer::Jump) &&
+                        GameKeeper->Game().Fields().SelectedCell == cell;
   if (reduced && (set == TSpriteSet::Jump || set == TSpriteSet::Make)) {
     set = TSpriteSet::Normal;
     frame = 1;
@@ -48,7 +50,7 @@ void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
 
 void TfrmLines::ClearCell(int cell) {
   // A cell that empties means the board is no longer full: the game-over sign has served.
-  DismissGameOver();
+  GameOverBoard->hide();
   CellPictures[cell - 1] = {};
   CellImage(cell)->ClearPicture();
   CellImage(cell)->SetHighlight(false);
@@ -60,7 +62,11 @@ void TfrmLines::CopyCell(int from, int to) {
   CellImage(to)->SetHighlight(false);
 }
 
-void TfrmLines::ShowScore(std::uint16_t score) { panScore->SetCaption(QString::number(score)); }
+void TfrmLines::ShowScore(std::uint16_t score) {
+  panScore->SetCaption(QString::number(score));
+  // Every new game, restored game and taken-back move shows its score, so the mark follows the game.
+  UndoMarkDisplay->setVisible(GameVariables.UndoUsed != 0);
+}
 
 void TfrmLines::ShowBest(std::uint16_t best) { panBest->SetCaption(QString::number(best)); }
 
@@ -89,28 +95,30 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
   if (!enabled) control.stop();
   else if (!Closing && !control.isActive()) control.start();
   // Without the bounce the highlight is all that tells of a selection: it comes with the click.
-  const int selected = GameRules ? GameRules->Fields().SelectedCell : 0;
+  const int selected = GameKeeper ? GameKeeper->Game().Fields().SelectedCell : 0;
   if (timer == TAnimationTimer::Jump && enabled && selected != 0 && AnimationPace == TAnimationPace::Reduced)
     CellImage(selected)->SetHighlight(true);
+  // A move or a new game starting is no moment to take a move back.
+  UpdateUndoAction();
 }
 
 void TfrmLines::Tick(TAnimationTimer timer) {
   switch (timer) {
     case TAnimationTimer::Move:
       // The last move tick returns only when the whole turn, record dialogs included, has ended.
-      GameRules->MoveTimerTimer();
+      GameKeeper->Game().MoveTimerTimer();
       ShowGameOverWhenFull();
       break;
-    case TAnimationTimer::Jump: GameRules->JumpTimerTimer(); break;
-    case TAnimationTimer::Make: GameRules->MakeTimerTimer(); break;
-    case TAnimationTimer::Destroy: GameRules->DestroyTimerTimer(); break;
+    case TAnimationTimer::Jump: GameKeeper->Game().JumpTimerTimer(); break;
+    case TAnimationTimer::Make: GameKeeper->Game().MakeTimerTimer(); break;
+    case TAnimationTimer::Destroy: GameKeeper->Game().DestroyTimerTimer(); break;
   }
 }
 
 void TfrmLines::WaitUntilOff(TAnimationTimer timer) {
   // The jump never ends by itself; the turn rules wait only for animations that do.
   assert(timer != TAnimationTimer::Jump);
-  while (GameRules->TimerEnabled(timer)) {
+  while (GameKeeper->Game().TimerEnabled(timer)) {
     if (Closing) {
       // The timers are stopped for good: the animation is played out here so that the turn can
       // unwind to the event loop, which then ends the program.

@@ -3,7 +3,7 @@
 
 #include "Bevels.h"
 #include "BoardCursor.h"
-#include "Game.h"
+#include "GameKeeper.h"
 #include "ImageControl.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
@@ -28,11 +28,11 @@ void TfrmLines::keyPressEvent(QKeyEvent* event) {
     return;
   }
   // The start picture takes no keys: the first game starts with its click.
-  if (!GameRules || !panTabla->isVisible()) {
+  if (!GameKeeper || !panTabla->isVisible()) {
     QWidget::keyPressEvent(event);
     return;
   }
-  if (!IsModifier(key)) DismissGameOver();
+  if (!IsModifier(key)) DismissSigns();
   switch (key) {
     case Qt::Key_Left: MoveCursor(-1, 0); break;
     case Qt::Key_Right: MoveCursor(1, 0); break;
@@ -43,9 +43,9 @@ void TfrmLines::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       // A hidden cursor is shown first: a key never acts on a cell the player cannot see.
       if (CursorCell == 0) MoveCursor(0, 0);
-      else GameRules->PanelClick(CursorCell);
+      else BoardClick(CursorCell);
       break;
-    case Qt::Key_Escape: GameRules->DeselectBall(); break;
+    case Qt::Key_Escape: GameKeeper->Game().DeselectBall(); break;
     default: QWidget::keyPressEvent(event); return;
   }
   event->accept();
@@ -54,7 +54,7 @@ void TfrmLines::keyPressEvent(QKeyEvent* event) {
 void TfrmLines::MoveCursor(int columns, int rows) {
   if (CursorCell == 0) {
     // It comes back where the player is most likely to act: on the picked ball, else mid-board.
-    const int selected = GameRules->Fields().SelectedCell;
+    const int selected = GameKeeper->Game().Fields().SelectedCell;
     CursorCell = selected != 0 ? selected : CentreCell;
   } else {
     // It stops at the edges rather than jumping to the other side.
@@ -75,13 +75,13 @@ bool TfrmLines::eventFilter(QObject* watched, QEvent* event) {
   // Watches the board and its cells: a press there, of any button, hands the board to the mouse.
   if (event->type() == QEvent::MouseButtonPress) {
     HideCursor();
-    DismissGameOver();
+    DismissSigns();
   }
   return QWidget::eventFilter(watched, event);
 }
 
 void TfrmLines::mousePressEvent(QMouseEvent* event) {
-  DismissGameOver();
+  DismissSigns();
   QWidget::mousePressEvent(event);
 }
 

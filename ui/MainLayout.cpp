@@ -8,6 +8,7 @@
 #include "ImageControl.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
+#include "StartPicture.h"
 
 namespace {
 
@@ -48,21 +49,24 @@ void TfrmLines::CreateControls() {
   bvlOkvir = new TBevel(this, TBevelCut::Lowered);
   bvlOkvir->setObjectName(QStringLiteral("bvlOkvir"));
   bvlOkvir->setGeometry(376, 312, 82, 81);
-  labBest = CaptionLabel(this, "labBest", QStringLiteral("Best"), 13, 14, 60);
-  labScore = CaptionLabel(this, "labScore", QStringLiteral("Score"), 307, 14, 60);
-  labNext = CaptionLabel(this, "labNext", QStringLiteral("Next"), 115, 10, 150);
+  labBest = CaptionLabel(this, "labBest", tr("Best"), 13, 14, 60);
+  labScore = CaptionLabel(this, "labScore", tr("Score"), 307, 14, 60);
+  labNext = CaptionLabel(this, "labNext", tr("Next"), 115, 10, 150);
 
   const struct {
     TFlatButton** Button;
     const char* Name;
     const char* Caption;
     int Top;
-  } buttons[] = {{&btnNew, "btnNew", "&New", 80},           {&btnTop10, "btnTop10", "&Top 10", 128},
-                 {&btnSettings, "btnSettings", "&Options", 176}, {&btnAbout, "btnAbout", "&About", 224},
-                 {&btnHelp, "btnHelp", "&Help", 272},           {&btnExit, "btnExit", "&Exit", 399}};
+  } buttons[] = {{&btnNew, "btnNew", QT_TR_NOOP("&New"), 80},
+                 {&btnTop10, "btnTop10", QT_TR_NOOP("&Top 10"), 128},
+                 {&btnSettings, "btnSettings", QT_TR_NOOP("&Options"), 176},
+                 {&btnAbout, "btnAbout", QT_TR_NOOP("&About"), 224},
+                 {&btnHelp, "btnHelp", QT_TR_NOOP("&Help"), 272},
+                 {&btnExit, "btnExit", QT_TR_NOOP("&Exit"), 399}};
   int tag = 1;
   for (const auto& button : buttons) {
-    auto* control = new TFlatButton(this, QString::fromLatin1(button.Caption), tag++);
+    auto* control = new TFlatButton(this, tr(button.Caption), tag++);
     control->setObjectName(QString::fromLatin1(button.Name));
     control->setGeometry(384, button.Top, 65, 32);
     control->setFont(ArialFont(13, true));
@@ -75,8 +79,17 @@ void TfrmLines::CreateControls() {
   imgBackground->setGeometry(384, 320, 81, 81);
   // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
   ArtSize.DevicePixelRatio = AssetScale(devicePixelRatioF());
-  imgBackground->SetPicture(StartPictureAt(ArtSize));
-  imgBackground->setToolTip(QStringLiteral("Click here to play Brindlow!"));
+  // The built pictures invite in English; another language has its invitation painted afresh.
+  //: On the start picture's green button, about 16 letters at most.
+  const QString invitation = tr("Click to play!");
+  if (invitation == QLatin1String(StartInvitation)) {
+    imgBackground->SetPicture(StartPictureAt(ArtSize));
+  } else {
+    QPixmap startPicture = QPixmap::fromImage(RenderStartPicture(PixelScale(ArtSize), invitation));
+    startPicture.setDevicePixelRatio(ArtSize.DevicePixelRatio);
+    imgBackground->SetPicture(startPicture);
+  }
+  imgBackground->setToolTip(tr("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 
   panTabla = new TBevelPanel(this, TBevelCut::None, TBevelCut::None, buttonFace);
@@ -116,7 +129,10 @@ void TfrmLines::CreateControls() {
   panExpertMode->setObjectName(QStringLiteral("panExpertMode"));
   panExpertMode->setGeometry(115, 30, 150, 30);
   panExpertMode->setFont(ArialFont(15, true));
-  panExpertMode->SetCaption(QStringLiteral("Next what?"));
+  panExpertMode->SetCaption(
+      //: Stands where the coming balls are shown when the player has switched their preview off; a
+      //: teasing question, as in "Which balls come next? You chose not to know." Keep it short.
+      tr("Next what?"));
   panExpertMode->hide();
 
   const struct {

@@ -7,10 +7,10 @@
 
 TMainMenu::TMainMenu(QWidget& window)
     : QMenu(&window),
-      Undo(AddItem(window, "actUndo", QStringLiteral("&Undo"))),
-      KeepGameOnExit(AddItem(window, "actKeepGameOnExit", QStringLiteral("&Keep the game on Exit"))),
-      Statistics(AddItem(window, "actStatistics", QStringLiteral("&Statistics…"))),
-      Keys(AddItem(window, "actKeys", QStringLiteral("Ke&ys…"))),
+      Undo(AddItem(window, "actUndo", tr("&Undo"))),
+      KeepGameOnExit(AddItem(window, "actKeepGameOnExit", tr("&Keep the game on Exit"))),
+      Statistics(AddItem(window, "actStatistics", tr("&Statistics…"))),
+      Keys(AddItem(window, "actKeys", tr("Ke&ys…"))),
       SizeMenu(addMenu(QStringLiteral("Si&ze"))),
       ZoomIn(AddItem(window, "actZoomIn", QStringLiteral("&Larger"), SizeMenu)),
       ZoomOut(AddItem(window, "actZoomOut", QStringLiteral("&Smaller"), SizeMenu)),

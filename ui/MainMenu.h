@@ -1,9 +1,12 @@
 // The main window's context menu: the extras that have no button, each also reachable by its keys.
 #pragma once
 
+#include <QCoreApplication>
 #include <QMenu>
 
 class TMainMenu : public QMenu {
+  Q_DECLARE_TR_FUNCTIONS(TMainMenu)
+
 public:
   // The actions are also added to the window, so their keys work while the menu is closed.
   explicit TMainMenu(QWidget& window);

@@ -14,7 +14,8 @@
 #include "Bevels.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
-#include "Game.h"
+#include "GameKeeper.h"
+#include "GameLock.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
 #include "Random.h"
@@ -35,13 +36,20 @@ void WarningBox(QWidget* owner, const QString& title, const QString& text) {
   QMessageBox::warning(owner, title, text);
 }
 
+// The sound layer writes English; the message of a missing bank, met on every start without sound,
+// is looked up among the window's translations. Other reports are shown as written.
+QString WarningText(const std::string& message) {
+  if (message == QT_TRANSLATE_NOOP("TfrmLines", "Sound file is missing!")) return TfrmLines::tr(message.c_str());
+  return QString::fromStdString(message);
+}
+
 }  // namespace
 
 TfrmLines::TfrmLines(TLinesServices services)
     : QWidget(nullptr, MainWindowFlags),
       Services(std::move(services)),
       History(Services.DataDirectory),
-      Recorder(History, [this] { return GameRules && GameRules->TurnRunning(); }) {
+      Recorder(History, [this] { return GameKeeper && GameKeeper->Game().TurnRunning(); }) {
   assert(Services.Sound != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
   setWindowTitle(QStringLiteral("Brindlow v1.52"));
@@ -65,13 +73,13 @@ void TfrmLines::FormCreate() {
   const std::string bankProblem = Services.Sound->CheckSoundBank(Services.BankDirectory);
   BankMissing = !bankProblem.empty();
   SoundUnavailable = BankMissing ? 1 : 0;
-  if (BankMissing) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(bankProblem));
+  if (BankMissing) Services.Warn(this, tr("Warning"), WarningText(bankProblem));
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
   // A data file that had to be set aside is said once, each in a warning box of its own.
   const auto warnSetAside = [this](const std::string& message) {
-    Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(message));
+    Services.Warn(this, tr("Warning"), QString::fromStdString(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
   TakeStoredVolumes();
@@ -92,12 +100,14 @@ void TfrmLines::FormCreate() {
     image->SetTransparent(false);
     image->setCursor(Qt::PointingHandCursor);
     image->OnClick = [this](TImageControl& clicked) {
-      if (GameRules) GameRules->PanelClick(clicked.Tag);
+      if (GameKeeper) BoardClick(clicked.Tag);
     };
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
   RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
+  GameLock = std::make_unique<TGameLock>(Services.DataDirectory);
+  GameKept = GameLock->Held();
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -111,7 +121,7 @@ void TfrmLines::showEvent(QShowEvent* event) {
 
 void TfrmLines::FormShow() {
   // The game object holds the edge sets, the removal list and the path finder.
-  GameRules = std::make_unique<TGame>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
+  GameKeeper = std::make_unique<TGameKeeper>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
 }
 
 void TfrmLines::FinishStart() {
@@ -122,7 +132,7 @@ void TfrmLines::FinishStart() {
     RunReportingErrors([this] {
       ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
-      if (!warning.empty()) Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(warning));
+      if (!warning.empty()) Services.Warn(this, tr("Warning"), QString::fromStdString(warning));
     });
   }
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
@@ -157,18 +167,21 @@ void TfrmLines::UpdatePreviewVisibility() {
 }
 
 void TfrmLines::imgBackgroundClick() {
-  assert(GameRules != nullptr);
+  assert(GameKeeper != nullptr);
   FinishStart();
   SetWindowColor(palette().color(QPalette::Button));
   SetStartScreen(false);
-  GameRules->NewGame();
+  if (!ResumeKeptGame()) GameKeeper->Game().NewGame();
+  UpdateUndoAction();
 }
 
 void TfrmLines::btnClick(int tag) {
-  DismissGameOver();
+  DismissSigns();
   switch (tag) {
     case 1:
-      GameRules->RequestNewGame();
+      // Also when the new game waits for the running turn: a close meanwhile must not keep the old one.
+      ForgetKeptGame();
+      GameKeeper->Game().RequestNewGame();
       break;
     case 2:
       if (ShowTop10) ShowTop10();
@@ -188,6 +201,7 @@ void TfrmLines::btnClick(int tag) {
     default:
       assert(false && "unknown button tag");
   }
+  UpdateUndoAction();
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
   if (tag != 1) TakeKeyboard();
 }
@@ -197,7 +211,8 @@ void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
   if (changes.JokersBombsChanged || changes.LevelChanged) {
     NextEndReason = TEndReason::Settings;
-    GameRules->RequestNewGame();
+    ForgetKeptGame();
+    GameKeeper->Game().RequestNewGame();
   }
 }
 
@@ -207,9 +222,11 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  if (ScoreDialogs == nullptr || !GameRules) return;
+  // Removed before the record dialogs: a game killed during them must not come back to be offered again.
+  ForgetKeptGame();
+  if (ScoreDialogs == nullptr || !GameKeeper) return;
   const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
-  ::SubmitScore(GameRules->Variables, *ScoreDialogs);
+  ::SubmitScore(GameKeeper->Game().Variables, *ScoreDialogs);
   // A record brought up its name and top-ten dialogs.
   if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
@@ -225,9 +242,18 @@ void TfrmLines::FormClose() {
   // From here on the waits of a running turn play their animation out at once instead of
   // waiting for ticks, and no timer starts again.
   Closing = true;
+  UpdateUndoAction();
   // Each step is reported on its own, so a file error never keeps the window from closing.
-  RunReportingErrors([this] { SubmitScore(); });
-  RecordGameAtClose();
+  if (KeepGameOnClose()) {
+    // Kept now, or by the running turn as it unwinds; its score and its record wait for the game's end.
+    if (GameKeeper->Game().Resting()) SaveRunningGame();
+    RunReportingErrors([this] { Recorder.WritePending(); });
+  } else {
+    RunReportingErrors([this] { SubmitScore(); });
+    RecordGameAtClose();
+    ForgetKeptGame();
+    GameKept = false;
+  }
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

@@ -2,6 +2,7 @@
 // buttons, the animation timers that drive the game's ticks, and the taskbar icon animation.
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +33,9 @@ class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
+class TGameKeeper;
+class TGameLock;
+class TUndoMark;
 class TImageControl;
 class TfrmSlicice;
 class ISoundLayer;
@@ -53,6 +57,8 @@ class TfrmLines : public QWidget,
                   public IAnimationHost,
                   public IEffectPlayer,
                   public IScoreKeeper {
+  Q_DECLARE_TR_FUNCTIONS(TfrmLines)
+
 public:
   // Builds the controls and runs FormCreate.
   explicit TfrmLines(TLinesServices services);
@@ -121,12 +127,14 @@ public:
   // IEffectPlayer: the game's effects go to the sound layer until the window closes.
   void PlayEffect(TSoundEffect effect) override;
 
-  // IScoreKeeper.
+  // IScoreKeeper. A game whose score is offered has ended, kept or not.
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override;
 
   // Read access for the program's other windows and for tests.
-  TGame* Game() const { return GameRules.get(); }
+  TGame* Game() const;
+  // The game with its moves to take back; exists from the first show.
+  TGameKeeper* Keeper() const { return GameKeeper.get(); }
   // The running game's score and flags, kept from the window's creation on (the game object itself
   // exists only from the first show).
   TGameVariables& Variables() { return GameVariables; }
@@ -149,6 +157,11 @@ public:
   THistory& GameHistory() { return History; }
   // Notes the start of each game and records its end; a game taken up again starts here too.
   TGameRecorder& GameRecorder() { return Recorder; }
+  // Whether this copy keeps its running game in Game.sav: only the first copy running on a data folder.
+  bool KeepsGames() const;
+  const QWidget& UndoMark() const;
+  // The line under the score displays that says a kept game has been taken up again.
+  const QLabel& ResumeNotice() const { return *labResumed; }
 
 protected:
   void showEvent(QShowEvent* event) override;
@@ -185,7 +198,8 @@ private:
   void MoveCursor(int columns, int rows);
   void HideCursor();
   void ShowGameOverWhenFull();
-  void DismissGameOver();
+  // The game-over sign and the resume notice stay until the player's next click or key.
+  void DismissSigns();
   void PopUpMenu(const QPoint& globalPosition);
   void ShowKeys();
   TKeyRows KeyRows() const;
@@ -195,8 +209,20 @@ private:
   void CreateHistory();
   void ShowStatisticsWindow();
   void RecordGameAtClose();
+  // Records the game that the turn just finished filled the board of.
+  void RecordFullBoard();
   // A game that ends on a full board ended because it was full, whatever asked for its end.
   TEndReason EndReason(TEndReason asked) const;
+  // Every click on the board and its keys' clicks.
+  void BoardClick(int cell);
+  // Taking moves back, and the running game kept in Game.sav.
+  void UndoMove();
+  void UpdateUndoAction();
+  bool ResumeKeptGame();
+  void KeepRunningGame();
+  void SaveRunningGame();
+  void ForgetKeptGame();
+  bool KeepGameOnClose() const;
 
   TLinesServices Services;
   std::function<const TfrmSlicice&()> SpriteFormSource;
@@ -225,6 +251,8 @@ private:
   TBoardCursor* BoardCursor = nullptr;
   TGameOverBoard* GameOverBoard = nullptr;
   TMainMenu* Menu = nullptr;
+  TUndoMark* UndoMarkDisplay = nullptr;
+  QLabel* labResumed = nullptr;
   TfrmKeys* Keys = nullptr;
   TfrmPreferences* PreferencesDialog = nullptr;
   int EffectVolumePercent = EffectVolume.Default;
@@ -253,7 +281,11 @@ private:
   TImageStorage MakeSprites;
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
-  std::unique_ptr<TGame> GameRules;
+  std::unique_ptr<TGameKeeper> GameKeeper;
+  // Claimed at creation; while it is held the running game is saved after every turn. A close that
+  // ends the game lets the game go (nothing more is saved), one that keeps it does not.
+  std::unique_ptr<TGameLock> GameLock;
+  bool GameKept = false;
 
   // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
   struct TCellPicture {

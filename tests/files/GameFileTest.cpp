@@ -1,12 +1,17 @@
 // Game.sav: a played game with its undo history comes back whole, a file that cannot be trusted is
-// set aside with its reason, a game keeps its own level and options, and a kill never tears the file.
+// set aside with its reason, a game keeps its own level and options, a kill never tears the file, and
+// only one running copy at a time holds a folder's game.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "CheckedFile.h"
 #include "GameFile.h"
+#include "GameLock.h"
 #include "GameSettings.h"
 #include "HeadlessHost.h"
 #include "KillAtRandomMoments.h"
@@ -201,4 +206,44 @@ TEST_F(GameFile, AKillDuringASaveLeavesTheOldGameOrTheNewOneNeverATornFile) {
   const std::optional<TSavedGame> last = LoadGame(Folder.Path());
   ASSERT_TRUE(last);
   EXPECT_TRUE(*last == small || *last == large);
+}
+
+TEST(GameLock, OneCopyAtATimeHoldsAFolderAndAKilledHolderLetsGo) {
+  TTestFolder folder;
+  {
+    const TGameLock first(folder.Path());
+    EXPECT_TRUE(first.Held());
+    EXPECT_FALSE(TGameLock(folder.Path()).Held()) << "a second claim in the same process";
+  }
+  EXPECT_TRUE(TGameLock(folder.Path()).Held()) << "released with its holder";
+
+  // Another process holds it until it is killed without any chance to let go.
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t holder = ::fork();
+  ASSERT_GE(holder, 0);
+  if (holder == 0) {
+    const TGameLock lock(folder.Path());
+    const char held = lock.Held() ? '1' : '0';
+    (void)!::write(ready[1], &held, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  EXPECT_EQ(held, '1');
+  EXPECT_FALSE(TGameLock(folder.Path()).Held()) << "while another process holds it";
+  ::kill(holder, SIGKILL);
+  ::waitpid(holder, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  EXPECT_TRUE(TGameLock(folder.Path()).Held()) << "after its holder was killed";
+}
+
+TEST(GameLock, AMissingFolderOrALinkInTheLockFilesPlaceHoldsNothing) {
+  TTestFolder folder;
+  EXPECT_FALSE(TGameLock(folder / "missing").Held());
+  std::filesystem::create_symlink(folder / "elsewhere", folder / GameLockFileName);
+  EXPECT_FALSE(TGameLock(folder.Path()).Held());
+  EXPECT_FALSE(Exists(folder / "elsewhere"));
 }

@@ -14,6 +14,9 @@ std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void()>& s
                                        const std::function<int()>& state) {
   std::mt19937 pick(12345);
   std::uniform_int_distribution<int> pause(0, 3000);  // microseconds
+  // One kill in four waits longer, so that a slow step (an instrumented build, a busy machine) is
+  // also caught after it has finished, not only in its middle.
+  std::uniform_int_distribution<int> longPause(3000, 40000);
   std::array<int, 2> seen{};
   for (int kill = 0; kill < kills; ++kill) {
     const pid_t child = ::fork();
@@ -29,7 +32,7 @@ std::array<int, 2> KillAtRandomMoments(int kills, const std::function<void()>& s
       }
       ::_exit(1);
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(pause(pick)));
+    std::this_thread::sleep_for(std::chrono::microseconds(kill % 4 == 3 ? longPause(pick) : pause(pick)));
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);

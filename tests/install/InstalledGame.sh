@@ -57,7 +57,7 @@ check_player_files() {
 # check_no_player_files <folder>: nothing of the player's was written into an installed folder.
 check_no_player_files() {
   local name
-  for name in Balls.cfg Score.dat '$$$$$.$$'; do
+  for name in Balls.cfg Score.dat Game.sav Game.lock '$$$$$.$$'; do
     [ ! -e "$1/$name" ] || fail "$1/$name was written into the installed game's folder"
   done
 }

@@ -20,12 +20,6 @@ void Type(Qt::Key key, int times = 1) {
   for (int i = 0; i < times; ++i) QTest::keyClick(target, key);
 }
 
-void StartActive(TTestProgram& program) {
-  program.Start();
-  QApplication::setActiveWindow(&program.Lines());
-  QVERIFY(QTest::qWaitForWindowActive(&program.Lines()));
-}
-
 }  // namespace
 
 class KeyboardPlayTest : public QObject {
@@ -37,7 +31,7 @@ private slots:
   void ArrowsAndSpaceOrEnterAloneMakeALineAndAMove() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {23, 2}, {60, 6}}), {5, 6, 7});
     // The first arrow shows the cursor mid-board; then it moves.
     Type(Qt::Key_Right);
@@ -66,7 +60,7 @@ private slots:
   void TheCursorGivesWayToTheMouseAndComesBackOnThePickedBallAboveItsPicture() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{10, 3}}), {1, 2, 3});
     auto* cursor = lines.findChild<QWidget*>(QStringLiteral("BoardCursor"));
     Type(Qt::Key_Down);
@@ -89,7 +83,7 @@ private slots:
   void EscapeAndKeysDuringAWaitFollowTheClickGuards() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     program.Game().LoadPosition(BoardWith({{41, 2}, {45, 3}}), {5, 6, 7});
     Type(Qt::Key_Right);
     Type(Qt::Key_Space);
@@ -126,7 +120,7 @@ private slots:
   void AFullBoardShowsGameOverAfterTheRecordDialogsUntilTheNextKeyClickOrNew() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     const TGameOverBoard& sign = lines.GameOverSign();
     program.Game().Variables.Score = 250;
     int dialogs = 0;
@@ -171,7 +165,7 @@ private slots:
   void TheMenuOpensBesideTheBoardOrByItsKeyAndItsKeysWindowGivesTheKeyboardBack() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    StartActive(program);
+    program.StartActive();
     TMainMenu& menu = lines.ContextMenu();
     QStringList items;
     for (const QAction* action : menu.actions())

@@ -1,6 +1,7 @@
 // The window tests' program fixture and board reader.
 #include "UiTestSupport.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -37,6 +38,12 @@ void TTestProgram::Show() {
 void TTestProgram::Start() {
   Show();
   Lines().imgBackgroundClick();
+}
+
+void TTestProgram::StartActive() {
+  Start();
+  QApplication::setActiveWindow(&Lines());
+  QVERIFY(QTest::qWaitForWindowActive(&Lines()));
 }
 
 void TTestProgram::ClickCell(int cell) { QTest::mouseClick(Lines().CellImage(cell), Qt::LeftButton); }

@@ -28,6 +28,8 @@ public:
   void Show();
   // Shows the window and clicks the start picture: the first game runs to its end of set-up.
   void Start();
+  // Start, with the window active, so that keys typed reach it.
+  void StartActive();
   void ClickCell(int cell);
   // Waits until no animation but the jump runs and no turn waits.
   bool WaitForIdle(int timeoutMs = 10000);

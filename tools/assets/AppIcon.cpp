@@ -4,14 +4,13 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 
 #include "BallArt.h"
 #include "IconArt.h"
 
 namespace {
-
-constexpr double Pi = 3.14159265358979323846;
 
 // Fixed notation with a few decimals, so the document is the same on every machine and locale.
 std::string Number(double value) {
@@ -30,7 +29,7 @@ std::string Opacity(int alpha) { return Number(alpha / 255.0); }
 
 // A point of the unit circle at `degrees` counter-clockwise from three o'clock, as the screen shows it.
 std::string OnCircle(double degrees) {
-  const double radians = degrees * Pi / 180.0;
+  const double radians = degrees * std::numbers::pi / 180.0;
   return Number(std::cos(radians)) + "," + Number(-std::sin(radians));
 }
 

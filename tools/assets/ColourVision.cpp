@@ -4,14 +4,13 @@
 #include <QColor>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <vector>
 
 #include "SpriteCatalog.h"
 
 namespace {
-
-constexpr double Pi = 3.14159265358979323846;
 
 // A symbol pixel stands out when the two sprites differ by at least this much, as a dichromat sees them.
 constexpr double ClearDifference = 8.0;
@@ -48,8 +47,8 @@ int FromLinear(double linear) {
 
 double LabCurve(double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; }
 
-double Degrees(double radians) { return radians * 180 / Pi; }
-double Radians(double degrees) { return degrees * Pi / 180; }
+double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
+double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
 // Hue angle in degrees, 0 to 360.
 double HueAngle(double b, double a) {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 constexpr double FadeSeconds = 0.004;
 
 double Envelope(const TEnvelope& envelope, double t, double length) {
@@ -20,14 +20,14 @@ double Envelope(const TEnvelope& envelope, double t, double length) {
 
 double Wave(TWave wave, double phase) {
   switch (wave) {
-    case TWave::Sine: return std::sin(2 * Pi * phase);
+    case TWave::Sine: return std::sin(2 * std::numbers::pi * phase);
     case TWave::Triangle: {
       const double p = phase - std::floor(phase);
       return p < 0.5 ? 4 * p - 1 : 3 - 4 * p;
     }
     case TWave::SoftSquare: {
       double sum = 0;
-      for (int n = 1; n <= 7; n += 2) sum += std::sin(2 * Pi * n * phase) / n;
+      for (int n = 1; n <= 7; n += 2) sum += std::sin(2 * std::numbers::pi * n * phase) / n;
       return sum * 0.9;
     }
   }
@@ -75,13 +75,13 @@ void AddNoise(TSignal& signal, double start, double length, double amplitude, do
   std::uint32_t state = seed;
   double low = 0;
   double floor = 0;
-  const double highCoefficient = 1 - std::exp(-2 * Pi * highPass / EffectSampleRate);
+  const double highCoefficient = 1 - std::exp(-2 * std::numbers::pi * highPass / EffectSampleRate);
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / EffectSampleRate;
     state = state * 1664525u + 1013904223u;
     const double white = static_cast<double>(state >> 8) / static_cast<double>(1u << 23) - 1.0;
     const double cutoff = cutoff0 * std::pow(cutoff1 / cutoff0, t / length);
-    low += (1 - std::exp(-2 * Pi * cutoff / EffectSampleRate)) * (white - low);
+    low += (1 - std::exp(-2 * std::numbers::pi * cutoff / EffectSampleRate)) * (white - low);
     floor += highCoefficient * (low - floor);
     signal[first + i] += amplitude * Envelope(envelope, t, length) * (low - floor);
   }
