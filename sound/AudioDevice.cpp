@@ -3,11 +3,12 @@
 #include "AudioDevice.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 
 #include <cstdio>
+
+#include "MixerLibrary.h"
 
 namespace {
 
@@ -29,32 +30,40 @@ void IgnoreSdlMessage(void*, int, SDL_LogPriority, const char*) {}
 // without a card: a page of them) and every quirk of a song; the player can act on none of it. The
 // game says itself, once, when it runs silent.
 void QuietSoundLibraries() {
-  snd_lib_error_set_handler(IgnoreAlsaMessage);
+  // Neither is linked into the program: opened here by name, each is the one instance that SDL and
+  // the mixer go on to use, since a process loads a library once.
+  if (const auto setHandler = reinterpret_cast<decltype(&snd_lib_error_set_handler)>(
+          SoundLibraryFunction("libasound.so.2", "snd_lib_error_set_handler")))
+    setHandler(IgnoreAlsaMessage);
   SDL_LogSetOutputFunction(IgnoreSdlMessage, nullptr);
-  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+  if (const auto setLog = reinterpret_cast<decltype(&fluid_set_log_function)>(
+          SoundLibraryFunction("libfluidsynth.so.3", "fluid_set_log_function")))
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) setLog(level, nullptr, nullptr);
 }
 
 bool OpenDevice() {
-  if (Mix_OpenAudio(Frequency, Format, Channels, 1024) != 0) return false;
+  if (Mixer()->OpenAudio(Frequency, Format, Channels, 1024) != 0) return false;
   // Effects share one channel: a new effect ends the one still sounding.
-  Mix_AllocateChannels(1);
+  Mixer()->AllocateChannels(1);
   return true;
 }
 
 bool OpenAudio() {
+  const TMixer* mixer = Mixer();
+  if (mixer == nullptr) return false;
   QuietSoundLibraries();
   // The game's own windowing layer handles signals; SDL must not replace its handlers.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  Mix_Init(MIX_INIT_MID);
-  Mix_SetSoundFonts(SoundFontPath);
+  mixer->Init(MIX_INIT_MID);
+  mixer->SetSoundFonts(SoundFontPath);
   // Without a usable device (headless machine, busy card) the game plays nothing rather than wait.
   if (!OpenDevice()) {
-    Mix_Quit();
+    mixer->Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_QuerySpec(&Frequency, &Format, &Channels);
+  mixer->QuerySpec(&Frequency, &Format, &Channels);
   return true;
 }
 
@@ -74,8 +83,8 @@ bool AudioReady() {
 
 bool ReleaseSilentAudio() {
   if (State != TDeviceState::Open) return true;
-  if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) return false;
-  Mix_CloseAudio();
+  if (Mixer()->Playing(-1) != 0 || Mixer()->PlayingMusic() != 0) return false;
+  Mixer()->CloseAudio();
   State = TDeviceState::Released;
   return true;
 }

@@ -2,6 +2,7 @@
 #include "ScaledArt.h"
 
 #include <cassert>
+#include <utility>
 
 #include "ArtScale.h"
 #include "AssetNames.h"
@@ -43,7 +44,7 @@ std::vector<QPixmap> SpritePicturesAt(const TArtSize& size) {
 
 QPixmap StartPictureAt(const TArtSize& size) {
   const double scale = PixelScale(size);
-  const QImage picture =
+  QImage picture =
       BuiltIn(scale) ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale))) : RenderStartPicture(scale);
-  return AtRatio(QPixmap::fromImage(picture), size.DevicePixelRatio);
+  return AtRatio(QPixmap::fromImage(std::move(picture)), size.DevicePixelRatio);
 }
