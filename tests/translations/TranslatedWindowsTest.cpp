@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -23,10 +24,12 @@
 #include "DialogTestSupport.h"
 #include "GameSettings.h"
 #include "History.h"
+#include "PreferencesDialog.h"
 #include "StatisticsDialog.h"
 #include "Translations.h"
 #include "TsFile.h"
 #include "UiTestSupport.h"
+#include "WindowZoom.h"
 
 namespace {
 
@@ -135,6 +138,18 @@ std::map<QString, std::multimap<QString, TCaption>> AllCaptions() {
   program.Start();
   TfrmLines& lines = program.Lines();
   windows[QStringLiteral("main window")] = Captions(lines);
+  // The context menu widens itself to its longest item: only its language is checked.
+  for (const QAction* action : lines.findChildren<QAction*>()) {
+    const QString place = action->menu() != nullptr ? action->menu()->objectName() : action->objectName();
+    if (!action->text().isEmpty()) windows[QStringLiteral("context menu")].emplace(place, TCaption{Plain(action->text())});
+  }
+  // The Preferences dialog's font is set in pixels that every zoom step rounds anew.
+  for (double zoom : ZoomSteps) {
+    TfrmPreferences preferences;
+    ZoomWindow(preferences, zoom);
+    preferences.show();
+    windows[QStringLiteral("Preferences at %1").arg(zoom)] = Captions(preferences);
+  }
   lines.findChild<QAction*>(QStringLiteral("actKeys"))->trigger();
   windows[QStringLiteral("Keys")] = Captions(*lines.findChild<QDialog*>(QStringLiteral("frmKeys")));
   TProgram& shell = program.Windows();
