@@ -201,7 +201,7 @@ Alles Weitere stellst du im Fenster „Optionen“ des Spiels ein.</translation>
     </message>
     <message>
         <source>the preferences could not be saved</source>
-        <translation>die Einstellungen konnten nicht gespeichert werden</translation>
+        <translation>die Vorlieben konnten nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Sound file is damaged: %1.</source>
@@ -221,6 +221,20 @@ Alles Weitere stellst du im Fenster „Optionen“ des Spiels ein.</translation>
         <source>The song &quot;%1&quot; cannot be played: %2</source>
         <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
         <translation>Das Lied „%1“ lässt sich nicht abspielen: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>ist ein symbolischer Verweis</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>kürzer als die Schlüsselbytes</translation>
     </message>
 </context>
 <context>
@@ -296,7 +310,7 @@ Alles Weitere stellst du im Fenster „Optionen“ des Spiels ein.</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation>&amp;Einstellungen…</translation>
+        <translation>&amp;Vorlieben…</translation>
     </message>
 </context>
 <context>
@@ -585,7 +599,7 @@ Alles Weitere stellst du im Fenster „Optionen“ des Spiels ein.</translation>
     <name>TfrmPreferences</name>
     <message>
         <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <translation>Vorlieben</translation>
     </message>
     <message>
         <source>&amp;Size:</source>

@@ -222,6 +222,20 @@ Todo lo demás se ajusta en la ventana Opciones del juego.</translation>
         <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
         <translation>No se puede reproducir la canción «%1»: %2</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>más corto que los bytes de la clave</translation>
+    </message>
 </context>
 <context>
     <name>ScoreCharts</name>

@@ -222,6 +222,20 @@ Tout le reste se règle dans la fenêtre Options du jeu.</translation>
         <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
         <translation>Le morceau « %1 » ne peut pas être joué : %2</translation>
     </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>plus court que les octets de la clé</translation>
+    </message>
 </context>
 <context>
     <name>ScoreCharts</name>

@@ -201,7 +201,7 @@ Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
     </message>
     <message>
         <source>the preferences could not be saved</source>
-        <translation>postavke nije bilo moguće spremiti</translation>
+        <translation>prilagodbe nije bilo moguće spremiti</translation>
     </message>
     <message>
         <source>Sound file is damaged: %1.</source>
@@ -221,6 +221,20 @@ Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
         <source>The song &quot;%1&quot; cannot be played: %2</source>
         <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
         <translation>Pjesmu „%1” nije moguće reproducirati: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>to je simbolička poveznica</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>pripada drugom korisniku</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>kraća od bajtova ključa</translation>
     </message>
 </context>
 <context>
@@ -296,7 +310,7 @@ Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation>P&amp;ostavke…</translation>
+        <translation>P&amp;rilagodbe…</translation>
     </message>
 </context>
 <context>
@@ -585,7 +599,7 @@ Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
     <name>TfrmPreferences</name>
     <message>
         <source>Preferences</source>
-        <translation>Postavke</translation>
+        <translation>Prilagodbe</translation>
     </message>
     <message>
         <source>&amp;Size:</source>

@@ -55,6 +55,11 @@ const char* const Forms[] = {
     QT_TRANSLATE_NOOP("PlayerMessages", "no home folder is set for this user"),
     QT_TRANSLATE_NOOP("PlayerMessages", "a file of that name is in the way"),
     QT_TRANSLATE_NOOP("PlayerMessages", "the preferences could not be saved"),
+    //: Why a folder for the game's sounds cannot be used.
+    QT_TRANSLATE_NOOP("PlayerMessages", "is a symbolic link"),
+    QT_TRANSLATE_NOOP("PlayerMessages", "owned by another user"),
+    //: Why the scores file cannot be read: it ends before the bytes its scrambling starts from.
+    QT_TRANSLATE_NOOP("PlayerMessages", "shorter than the key bytes"),
     //: %1 says what is wrong inside the game's sound file.
     QT_TRANSLATE_NOOP("PlayerMessages", "Sound file is damaged: %1."),
     QT_TRANSLATE_NOOP("PlayerMessages", "Sound file cannot be read: %1."),

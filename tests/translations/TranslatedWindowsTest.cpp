@@ -24,7 +24,9 @@
 #include "DialogTestSupport.h"
 #include "GameSettings.h"
 #include "History.h"
+#include "ImageControl.h"
 #include "PreferencesDialog.h"
+#include "ScaledArt.h"
 #include "StatisticsDialog.h"
 #include "Translations.h"
 #include "TsFile.h"
@@ -213,6 +215,17 @@ private slots:
   void TheToolkitsOwnTextsFollowTheLanguage() {
     QCOMPARE(InstallTranslations(*qApp, {QStringLiteral("es-ES")}), QStringLiteral("es"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+  }
+
+  void TheStartPictureInvitesInTheLanguageAfterAZoomStep() {
+    QCOMPARE(InstallTranslations(*qApp, {QStringLiteral("de")}), QStringLiteral("de"));
+    TTestProgram program;
+    TfrmLines& lines = program.Lines();
+    // Back at the step whose picture is built in, which invites in English.
+    lines.SetZoom(2);
+    lines.SetZoom(1);
+    const QImage shown = lines.findChild<TImageControl*>(QStringLiteral("imgBackground"))->Picture().toImage();
+    QVERIFY(shown != StartPictureAt({1, 1, false}).toImage());
   }
 
   void EveryCaptionFitsAndNoneIsLeftInEnglish() {
