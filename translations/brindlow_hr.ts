@@ -99,7 +99,7 @@ Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
     </message>
     <message>
         <source>it is %1 bytes long instead of %2</source>
-        <translation>duga je %1 bajtova umjesto %2</translation>
+        <translation>duljina joj je %1 B umjesto %2 B</translation>
     </message>
     <message>
         <source>it holds a value out of range</source>

@@ -35,7 +35,7 @@ TMainMenu::TMainMenu(QWidget& window)
   auto* steps = new QActionGroup(SizeMenu);
   for (double step : ZoomSteps) {
     const QByteArray name = "actSize" + QByteArray::number(qRound(step * 100));
-    QAction* action = AddItem(window, name.constData(), QStringLiteral("%1×").arg(step), SizeMenu);
+    QAction* action = AddItem(window, name.constData(), ZoomStepCaption(step), SizeMenu);
     action->setData(step);
     action->setCheckable(true);
     steps->addAction(action);

@@ -40,7 +40,7 @@ TfrmPreferences::TfrmPreferences(QWidget* parent)
   NewLabel(this, tr("&Size:"), QRect(8, 10, 100, 22))->setBuddy(cmbSize = new QComboBox(this));
   cmbSize->setObjectName(QStringLiteral("cmbSize"));
   cmbSize->setGeometry(112, 10, 90, 22);
-  for (double step : ZoomSteps) cmbSize->addItem(QStringLiteral("%1×").arg(step), step);
+  for (double step : ZoomSteps) cmbSize->addItem(ZoomStepCaption(step), step);
 
   chkSymbols = new QCheckBox(tr("S&ymbols on the balls"), this);
   chkSymbols->setObjectName(QStringLiteral("chkSymbols"));
