@@ -913,6 +913,11 @@ Jedes Spiel, das du beendest, wird hier gezählt: Spiel eine Runde und schau dan
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Spieler %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmUpis</name>

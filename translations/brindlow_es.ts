@@ -913,6 +913,11 @@ Cada partida que terminas se cuenta aquí: juega una y vuelve para ver qué tal 
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Jugador %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmUpis</name>

@@ -913,6 +913,11 @@ Chaque partie terminée est comptée ici : jouez-en une, puis revenez voir où v
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Joueur %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmUpis</name>

@@ -913,6 +913,11 @@ Svaka završena igra broji se ovdje: odigraj jednu pa se vrati i vidi kako ti id
         <source>OK</source>
         <translation>U redu</translation>
     </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Igrač %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmUpis</name>

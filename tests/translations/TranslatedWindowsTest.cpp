@@ -116,12 +116,12 @@ std::multimap<QString, TCaption> Captions(QWidget& window) {
   return captions;
 }
 
-// Texts that read the same in every language: the game's name, addresses, numbers, key names, the
-// units of a duration, and the names in the top ten, which are the player's.
-bool Universal(const QString& place, const QString& text) {
+// Texts that read the same in every language: the game's name, addresses, numbers, key names and the
+// units of a duration.
+bool Universal(const QString& text) {
   static const QRegularExpression universal(QStringLiteral(
       "^(Brindlow v[0-9.]+|\\S+@\\S+|(Alt|Ctrl|Shift|Meta)\\+\\S+(, (Alt|Ctrl|Shift|Meta)\\+\\S+)*|[^A-Za-z]*|\\d+ (s|min|h)( \\d+ (s|min))?)$"));
-  return universal.match(text).hasMatch() || place.contains(QLatin1String("panName"));
+  return universal.match(text).hasMatch();
 }
 
 // The captions a language writes as the English does on purpose ("OK", "Normal", "Jokers").
@@ -246,7 +246,7 @@ private slots:
           if (caption.Lacking > 0) faults << where + QStringLiteral(" lacks %1 pixels").arg(caption.Lacking);
           const auto [first, last] = english.at(window).equal_range(place);
           const bool unchanged = std::any_of(first, last, [&](const auto& before) { return before.second.Text == caption.Text; });
-          if (unchanged && !Universal(place, caption.Text) && !same.contains(caption.Text)) faults << where + QStringLiteral(" is English");
+          if (unchanged && !Universal(caption.Text) && !same.contains(caption.Text)) faults << where + QStringLiteral(" is English");
         }
       }
     }
