@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "PlaySoundFile.h"
+#include "PlayerMessages.h"
 #include "Random.h"
 #include "SoundVolume.h"
 #include "TempDirectory.h"
@@ -13,7 +14,7 @@
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
   // A song the device refuses is said once; the music then stays quiet for the rest of the run.
   Sound.SetProblemReport([](const std::string& message) {
-    QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), QString::fromStdString(message));
+    QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), PlayerMessage(message));
   });
 }
 

@@ -41,9 +41,10 @@ std::vector<QPixmap> SpritePicturesAt(const TArtSize& size) {
   return pictures;
 }
 
-QPixmap StartPictureAt(const TArtSize& size) {
+QPixmap StartPictureAt(const TArtSize& size, const QString& invitation) {
   const double scale = PixelScale(size);
-  const QImage picture =
-      BuiltIn(scale) ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale))) : RenderStartPicture(scale);
+  const QImage picture = BuiltIn(scale) && invitation == QLatin1String(StartInvitation)
+                             ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale)))
+                             : RenderStartPicture(scale, invitation);
   return AtRatio(QPixmap::fromImage(picture), size.DevicePixelRatio);
 }
