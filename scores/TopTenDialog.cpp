@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 
 #include "Bevels.h"
@@ -21,6 +22,16 @@ constexpr int FirstRowTop = 48;
 constexpr int RowPitch = 32;
 
 int RowTop(int row) { return FirstRowTop + RowPitch * (row - 1); }
+
+// A fresh list's places hold " Player 1" to " Player 10", the leading blank marking them, until players
+// take them: they are shown in the player's language while the file keeps them as they are.
+QString ShownName(const std::string& name) {
+  static const QRegularExpression untaken(QStringLiteral("^ Player (\\d+)$"));
+  const QString text = QString::fromStdString(Utf8FromLatin1(name));
+  const QRegularExpressionMatch match = untaken.match(text);
+  //: The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.
+  return match.hasMatch() ? TfrmTop10::tr(" Player %1").arg(match.captured(1)) : text;
+}
 
 // Row 8 has always read "8", without the point the others carry.
 QString PlaceLabel(int row) { return row == 8 ? QStringLiteral("8") : QString::number(row) + QLatin1Char('.'); }
@@ -149,7 +160,7 @@ void TfrmTop10::FillTopTen() {
   const QPixmap& bomb = NormalSprites.GetSprite(1, BombBall);
   for (int row = 1; row <= TopTenRows; ++row) {
     const TScoreEntry& entry = ScoreTable.Entry(level, row);
-    NamePanels[row - 1]->setText(QString::fromStdString(Utf8FromLatin1(entry.Name())));
+    NamePanels[row - 1]->setText(ShownName(entry.Name()));
     ScorePanels[row - 1]->setText(QString::number(entry.Score));
     JokerMarks[row - 1]->SetPicture(entry.Jokers != 0 ? joker : QPixmap());
     BombMarks[row - 1]->SetPicture(entry.Bombs != 0 ? bomb : QPixmap());

@@ -8,6 +8,7 @@
 #include "AudioDevice.h"
 #include "GameSettings.h"
 #include "PlaySoundFile.h"
+#include "PlayerMessages.h"
 #include "Random.h"
 #include "SoundVolume.h"
 #include "TempDirectory.h"
@@ -15,7 +16,7 @@
 TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
   // A song the device refuses is said once; the music then stays quiet for the rest of the run.
   Sound.SetProblemReport([](const std::string& message) {
-    QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), QString::fromStdString(message));
+    QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), PlayerMessage(message));
   });
   // Long enough that a turn's run of effects keeps the device, short against a player's pause.
   SilenceCheck.setSingleShot(true);

@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+    <message>
+        <source>A puzzle game: line up five balls of one colour on a nine by nine board.
+Everything else is set in the game&apos;s Options dialog.</source>
+        <translation>Ein Denkspiel: Bringe fünf Kugeln einer Farbe auf einem Brett von neun mal neun Feldern in eine Reihe.
+Alles Weitere stellst du im Fenster „Optionen“ des Spiels ein.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Shows the game&apos;s version and exits.</source>
+        <translation>Zeigt die Version des Spiels und beendet sich.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Normal</source>
@@ -14,6 +39,202 @@
     <message>
         <source>Impossible</source>
         <translation>Unmöglich</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMessages</name>
+    <message>
+        <source>Sound file is missing!</source>
+        <translation>Die Tondatei fehlt!</translation>
+    </message>
+    <message>
+        <source>%1 was set aside as %2: %3</source>
+        <extracomment>%1 is a file&apos;s full path, %2 the new name it was given, %3 why and what follows from it.</extracomment>
+        <translation>%1 wurde als %2 beiseitegelegt: %3</translation>
+    </message>
+    <message>
+        <source>%1, so the default settings are in force.</source>
+        <extracomment>%1 is why the settings file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, daher gelten die Grundeinstellungen.</translation>
+    </message>
+    <message>
+        <source>%1, so the top-ten lists start afresh.</source>
+        <extracomment>%1 is why the scores file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, daher beginnen die Bestenlisten von vorn.</translation>
+    </message>
+    <message>
+        <source>%1, so a new game starts.</source>
+        <extracomment>%1 is why the kept game&apos;s file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, daher beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file. %1 is the system&apos;s reason.</extracomment>
+        <translation>die Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file.</extracomment>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long instead of %2</source>
+        <translation>die Datei ist %1 Byte lang statt %2</translation>
+    </message>
+    <message>
+        <source>it holds a value out of range</source>
+        <translation>die Datei enthält einen ungültigen Wert</translation>
+    </message>
+    <message>
+        <source>it ended while it was read</source>
+        <translation>die Datei endete mitten beim Lesen</translation>
+    </message>
+    <message>
+        <source>it holds a game that cannot be played</source>
+        <translation>die Datei enthält ein Spiel, das sich nicht spielen lässt</translation>
+    </message>
+    <message>
+        <source>it is no saved game</source>
+        <translation>das ist kein gespeichertes Spiel</translation>
+    </message>
+    <message>
+        <source>it was saved in format %1, this program reads format %2</source>
+        <translation>die Datei wurde im Format %1 gespeichert, dieses Programm liest Format %2</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>der Dateikopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it has bytes after its end</source>
+        <translation>die Datei hat Bytes nach ihrem Ende</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>die Prüfsumme stimmt nicht</translation>
+    </message>
+    <message>
+        <source>it is shorter than its 4340-byte header</source>
+        <translation>die Datei ist kürzer als ihr Kopf von 4340 Byte</translation>
+    </message>
+    <message>
+        <source>open &quot;%1&quot;: %2</source>
+        <extracomment>A file operation that failed: %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>„%1“ lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>read &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>write &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>create &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>close &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht schließen: %2</translation>
+    </message>
+    <message>
+        <source>flush &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht auf den Datenträger schreiben: %2</translation>
+    </message>
+    <message>
+        <source>seek &quot;%1&quot;: %2</source>
+        <translation>In „%1“ lässt sich nicht springen: %2</translation>
+    </message>
+    <message>
+        <source>examine &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht untersuchen: %2</translation>
+    </message>
+    <message>
+        <source>change mode &quot;%1&quot;: %2</source>
+        <translation>Die Rechte von „%1“ lassen sich nicht ändern: %2</translation>
+    </message>
+    <message>
+        <source>rename &quot;%1&quot;: %2</source>
+        <translation>„%1“ lässt sich nicht umbenennen: %2</translation>
+    </message>
+    <message>
+        <source>create folder &quot;%1&quot;: %2</source>
+        <translation>Der Ordner „%1“ lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>read link &quot;%1&quot;: %2</source>
+        <translation>Der Verweis „%1“ lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>find &quot;%1&quot;: %2</source>
+        <extracomment>%1 is &quot;$HOME&quot;, the name of the setting that names the home folder.</extracomment>
+        <translation>„%1“ ist nicht zu finden: %2</translation>
+    </message>
+    <message>
+        <source>no home folder is set for this user</source>
+        <translation>für diesen Benutzer ist kein persönlicher Ordner festgelegt</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine gleichnamige Datei steht im Weg</translation>
+    </message>
+    <message>
+        <source>the preferences could not be saved</source>
+        <translation>die Vorlieben konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Sound file is damaged: %1.</source>
+        <extracomment>%1 says what is wrong inside the game&apos;s sound file.</extracomment>
+        <translation>Die Tondatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>Sound file cannot be read: %1.</source>
+        <translation>Die Tondatei lässt sich nicht lesen: %1.</translation>
+    </message>
+    <message>
+        <source>The sounds cannot be unpacked, so the game is silent: %1</source>
+        <extracomment>%1 is the file error that stopped the sounds.</extracomment>
+        <translation>Die Töne lassen sich nicht entpacken, daher bleibt das Spiel stumm: %1</translation>
+    </message>
+    <message>
+        <source>The song &quot;%1&quot; cannot be played: %2</source>
+        <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
+        <translation>Das Lied „%1“ lässt sich nicht abspielen: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>ist ein symbolischer Verweis</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>kürzer als die Schlüsselbytes</translation>
     </message>
 </context>
 <context>
@@ -78,6 +299,40 @@
     <message>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistik…</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>S&amp;ymbole auf den Kugeln</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Vorlieben…</translation>
+    </message>
+</context>
+<context>
+    <name>TSizeMenu</name>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>&amp;Größer</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Classic size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoMark</name>
+    <message>
+        <source>A move of this game was taken back, so its score does not go to the top ten</source>
+        <translation>In diesem Spiel wurde ein Zug zurückgenommen, daher kommt seine Punktzahl nicht in die Bestenliste</translation>
     </message>
 </context>
 <context>
@@ -303,10 +558,6 @@
         <translation>Was kommt?</translation>
     </message>
     <message>
-        <source>Sound file is missing!</source>
-        <translation>Die Tondatei fehlt!</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -342,6 +593,58 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Vorlieben</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>S&amp;ymbole auf den Kugeln</translation>
+    </message>
+    <message>
+        <source>&amp;Effects volume:</source>
+        <translation>&amp;Effekte:</translation>
+    </message>
+    <message>
+        <source>&amp;Music volume:</source>
+        <translation>&amp;Musik:</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animationen</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <extracomment>The pace of the balls&apos; movements: as in the classic game, quicker, or with little movement at all.</extracomment>
+        <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+        <source>&amp;Reduced motion</source>
+        <translation>&amp;Reduzierte Bewegung</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game on Exit</source>
+        <translation>Spiel beim Beenden &amp;behalten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -609,6 +912,11 @@ Jedes Spiel, das du beendest, wird hier gezählt: Spiel eine Runde und schau dan
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Spieler %1</translation>
     </message>
 </context>
 <context>

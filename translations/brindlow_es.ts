@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>A puzzle game: line up five balls of one colour on a nine by nine board.
+Everything else is set in the game&apos;s Options dialog.</source>
+        <translation>Un juego de ingenio: alinea cinco bolas del mismo color en un tablero de nueve por nueve.
+Todo lo demás se ajusta en la ventana Opciones del juego.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the game&apos;s version and exits.</source>
+        <translation>Muestra la versión del juego y termina.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Normal</source>
@@ -14,6 +39,202 @@
     <message>
         <source>Impossible</source>
         <translation>Imposible</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMessages</name>
+    <message>
+        <source>Sound file is missing!</source>
+        <translation>¡Falta el archivo de sonido!</translation>
+    </message>
+    <message>
+        <source>%1 was set aside as %2: %3</source>
+        <extracomment>%1 is a file&apos;s full path, %2 the new name it was given, %3 why and what follows from it.</extracomment>
+        <translation>%1 se ha apartado como %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, so the default settings are in force.</source>
+        <extracomment>%1 is why the settings file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, así que rigen los ajustes predeterminados.</translation>
+    </message>
+    <message>
+        <source>%1, so the top-ten lists start afresh.</source>
+        <extracomment>%1 is why the scores file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, así que las listas de los diez mejores empiezan de cero.</translation>
+    </message>
+    <message>
+        <source>%1, so a new game starts.</source>
+        <extracomment>%1 is why the kept game&apos;s file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, así que empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file. %1 is the system&apos;s reason.</extracomment>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file.</extracomment>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>está cortado</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long instead of %2</source>
+        <translation>mide %1 bytes en lugar de %2</translation>
+    </message>
+    <message>
+        <source>it holds a value out of range</source>
+        <translation>contiene un valor fuera de rango</translation>
+    </message>
+    <message>
+        <source>it ended while it was read</source>
+        <translation>se acabó mientras se leía</translation>
+    </message>
+    <message>
+        <source>it holds a game that cannot be played</source>
+        <translation>contiene una partida que no se puede jugar</translation>
+    </message>
+    <message>
+        <source>it is no saved game</source>
+        <translation>no es una partida guardada</translation>
+    </message>
+    <message>
+        <source>it was saved in format %1, this program reads format %2</source>
+        <translation>se guardó en el formato %1 y este programa lee el formato %2</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>su cabecera está dañada</translation>
+    </message>
+    <message>
+        <source>it has bytes after its end</source>
+        <translation>tiene bytes después de su final</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>su suma de comprobación no coincide</translation>
+    </message>
+    <message>
+        <source>it is shorter than its 4340-byte header</source>
+        <translation>es más corto que su cabecera de 4340 bytes</translation>
+    </message>
+    <message>
+        <source>open &quot;%1&quot;: %2</source>
+        <extracomment>A file operation that failed: %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>create &quot;%1&quot;: %2</source>
+        <translation>No se puede crear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>close &quot;%1&quot;: %2</source>
+        <translation>No se puede cerrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>flush &quot;%1&quot;: %2</source>
+        <translation>No se puede volcar «%1» al disco: %2</translation>
+    </message>
+    <message>
+        <source>seek &quot;%1&quot;: %2</source>
+        <translation>No se puede saltar dentro de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>examine &quot;%1&quot;: %2</source>
+        <translation>No se puede examinar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>change mode &quot;%1&quot;: %2</source>
+        <translation>No se pueden cambiar los permisos de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>rename &quot;%1&quot;: %2</source>
+        <translation>No se puede renombrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>create folder &quot;%1&quot;: %2</source>
+        <translation>No se puede crear la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>read link &quot;%1&quot;: %2</source>
+        <translation>No se puede leer el enlace «%1»: %2</translation>
+    </message>
+    <message>
+        <source>find &quot;%1&quot;: %2</source>
+        <extracomment>%1 is &quot;$HOME&quot;, the name of the setting that names the home folder.</extracomment>
+        <translation>No se encuentra «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no home folder is set for this user</source>
+        <translation>este usuario no tiene carpeta personal</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>un archivo con ese nombre ocupa su lugar</translation>
+    </message>
+    <message>
+        <source>the preferences could not be saved</source>
+        <translation>no se pudieron guardar las preferencias</translation>
+    </message>
+    <message>
+        <source>Sound file is damaged: %1.</source>
+        <extracomment>%1 says what is wrong inside the game&apos;s sound file.</extracomment>
+        <translation>El archivo de sonido está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>Sound file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo de sonido: %1.</translation>
+    </message>
+    <message>
+        <source>The sounds cannot be unpacked, so the game is silent: %1</source>
+        <extracomment>%1 is the file error that stopped the sounds.</extracomment>
+        <translation>Los sonidos no se pueden desempaquetar, así que el juego queda en silencio: %1</translation>
+    </message>
+    <message>
+        <source>The song &quot;%1&quot; cannot be played: %2</source>
+        <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
+        <translation>No se puede reproducir la canción «%1»: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>más corto que los bytes de la clave</translation>
     </message>
 </context>
 <context>
@@ -78,6 +299,40 @@
     <message>
         <source>&amp;Statistics…</source>
         <translation>&amp;Estadísticas…</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Ta&amp;maño</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>&amp;Símbolos en las bolas</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+</context>
+<context>
+    <name>TSizeMenu</name>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>Más &amp;grande</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>Más &amp;pequeño</translation>
+    </message>
+    <message>
+        <source>&amp;Classic size</source>
+        <translation>Tamaño &amp;clásico</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoMark</name>
+    <message>
+        <source>A move of this game was taken back, so its score does not go to the top ten</source>
+        <translation>En esta partida se deshizo una jugada, así que su puntuación no entra en los diez mejores</translation>
     </message>
 </context>
 <context>
@@ -303,10 +558,6 @@
         <translation>¿Y luego qué?</translation>
     </message>
     <message>
-        <source>Sound file is missing!</source>
-        <translation>¡Falta el archivo de sonido!</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
@@ -342,6 +593,58 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>&amp;Símbolos en las bolas</translation>
+    </message>
+    <message>
+        <source>&amp;Effects volume:</source>
+        <translation>&amp;Efectos:</translation>
+    </message>
+    <message>
+        <source>&amp;Music volume:</source>
+        <translation>&amp;Música:</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <extracomment>The pace of the balls&apos; movements: as in the classic game, quicker, or with little movement at all.</extracomment>
+        <translation>&amp;Clásico</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Reduced motion</source>
+        <translation>Movimiento re&amp;ducido</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game on Exit</source>
+        <translation>Conser&amp;var la partida al salir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -609,6 +912,11 @@ Cada partida que terminas se cuenta aquí: juega una y vuelve para ver qué tal 
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Jugador %1</translation>
     </message>
 </context>
 <context>

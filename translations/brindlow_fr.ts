@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation : %1 [options]</translation>
+    </message>
+    <message>
+        <source>A puzzle game: line up five balls of one colour on a nine by nine board.
+Everything else is set in the game&apos;s Options dialog.</source>
+        <translation>Un jeu de réflexion : alignez cinq billes d&apos;une même couleur sur un plateau de neuf cases sur neuf.
+Tout le reste se règle dans la fenêtre Options du jeu.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the game&apos;s version and exits.</source>
+        <translation>Affiche la version du jeu et quitte.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Normal</source>
@@ -14,6 +39,202 @@
     <message>
         <source>Impossible</source>
         <translation>Impossible</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMessages</name>
+    <message>
+        <source>Sound file is missing!</source>
+        <translation>Le fichier des sons manque !</translation>
+    </message>
+    <message>
+        <source>%1 was set aside as %2: %3</source>
+        <extracomment>%1 is a file&apos;s full path, %2 the new name it was given, %3 why and what follows from it.</extracomment>
+        <translation>%1 a été mis de côté sous le nom %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1, so the default settings are in force.</source>
+        <extracomment>%1 is why the settings file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, les réglages par défaut s&apos;appliquent donc.</translation>
+    </message>
+    <message>
+        <source>%1, so the top-ten lists start afresh.</source>
+        <extracomment>%1 is why the scores file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, les listes des meilleurs scores repartent donc de zéro.</translation>
+    </message>
+    <message>
+        <source>%1, so a new game starts.</source>
+        <extracomment>%1 is why the kept game&apos;s file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, une nouvelle partie commence donc.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file. %1 is the system&apos;s reason.</extracomment>
+        <translation>le fichier est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file.</extracomment>
+        <translation>le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long instead of %2</source>
+        <translation>le fichier fait %1 octets au lieu de %2</translation>
+    </message>
+    <message>
+        <source>it holds a value out of range</source>
+        <translation>le fichier contient une valeur hors limites</translation>
+    </message>
+    <message>
+        <source>it ended while it was read</source>
+        <translation>le fichier s&apos;est terminé en cours de lecture</translation>
+    </message>
+    <message>
+        <source>it holds a game that cannot be played</source>
+        <translation>le fichier contient une partie impossible à jouer</translation>
+    </message>
+    <message>
+        <source>it is no saved game</source>
+        <translation>ce n&apos;est pas une partie enregistrée</translation>
+    </message>
+    <message>
+        <source>it was saved in format %1, this program reads format %2</source>
+        <translation>le fichier a été enregistré au format %1, ce programme lit le format %2</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>son en-tête est endommagé</translation>
+    </message>
+    <message>
+        <source>it has bytes after its end</source>
+        <translation>le fichier a des octets après sa fin</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>sa somme de contrôle ne correspond pas</translation>
+    </message>
+    <message>
+        <source>it is shorter than its 4340-byte header</source>
+        <translation>le fichier est plus court que son en-tête de 4340 octets</translation>
+    </message>
+    <message>
+        <source>open &quot;%1&quot;: %2</source>
+        <extracomment>A file operation that failed: %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>create &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>close &quot;%1&quot;: %2</source>
+        <translation>Impossible de fermer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>flush &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » sur le disque : %2</translation>
+    </message>
+    <message>
+        <source>seek &quot;%1&quot;: %2</source>
+        <translation>Impossible de se déplacer dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>examine &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;examiner « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>change mode &quot;%1&quot;: %2</source>
+        <translation>Impossible de changer les droits de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>rename &quot;%1&quot;: %2</source>
+        <translation>Impossible de renommer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>create folder &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer le dossier « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>read link &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire le lien « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>find &quot;%1&quot;: %2</source>
+        <extracomment>%1 is &quot;$HOME&quot;, the name of the setting that names the home folder.</extracomment>
+        <translation>Impossible de trouver « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>no home folder is set for this user</source>
+        <translation>aucun dossier personnel n&apos;est défini pour cet utilisateur</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>un fichier du même nom occupe la place</translation>
+    </message>
+    <message>
+        <source>the preferences could not be saved</source>
+        <translation>les préférences n&apos;ont pas pu être enregistrées</translation>
+    </message>
+    <message>
+        <source>Sound file is damaged: %1.</source>
+        <extracomment>%1 says what is wrong inside the game&apos;s sound file.</extracomment>
+        <translation>Le fichier des sons est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>Sound file cannot be read: %1.</source>
+        <translation>Le fichier des sons est illisible : %1.</translation>
+    </message>
+    <message>
+        <source>The sounds cannot be unpacked, so the game is silent: %1</source>
+        <extracomment>%1 is the file error that stopped the sounds.</extracomment>
+        <translation>Les sons ne peuvent pas être décompressés, le jeu reste donc muet : %1</translation>
+    </message>
+    <message>
+        <source>The song &quot;%1&quot; cannot be played: %2</source>
+        <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
+        <translation>Le morceau « %1 » ne peut pas être joué : %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>plus court que les octets de la clé</translation>
     </message>
 </context>
 <context>
@@ -78,6 +299,40 @@
     <message>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistiques…</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Tai&amp;lle</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>S&amp;ymboles sur les billes</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+</context>
+<context>
+    <name>TSizeMenu</name>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>Plus &amp;grand</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>Plus &amp;petit</translation>
+    </message>
+    <message>
+        <source>&amp;Classic size</source>
+        <translation>Taille &amp;classique</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoMark</name>
+    <message>
+        <source>A move of this game was taken back, so its score does not go to the top ten</source>
+        <translation>Un coup de cette partie a été annulé, son score n&apos;entre donc pas dans les meilleurs scores</translation>
     </message>
 </context>
 <context>
@@ -303,10 +558,6 @@
         <translation>Et après ?</translation>
     </message>
     <message>
-        <source>Sound file is missing!</source>
-        <translation>Le fichier des sons manque !</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Attention</translation>
     </message>
@@ -342,6 +593,58 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>S&amp;ymboles sur les billes</translation>
+    </message>
+    <message>
+        <source>&amp;Effects volume:</source>
+        <translation>&amp;Effets :</translation>
+    </message>
+    <message>
+        <source>&amp;Music volume:</source>
+        <translation>&amp;Musique :</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <extracomment>The pace of the balls&apos; movements: as in the classic game, quicker, or with little movement at all.</extracomment>
+        <translation>&amp;Classique</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Reduced motion</source>
+        <translation>Mouvements ré&amp;duits</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game on Exit</source>
+        <translation>&amp;Garder la partie en quittant</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -609,6 +912,11 @@ Chaque partie terminée est comptée ici : jouez-en une, puis revenez voir où v
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Joueur %1</translation>
     </message>
 </context>
 <context>

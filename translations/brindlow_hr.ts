@@ -2,6 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uporaba: %1 [opcije]</translation>
+    </message>
+    <message>
+        <source>A puzzle game: line up five balls of one colour on a nine by nine board.
+Everything else is set in the game&apos;s Options dialog.</source>
+        <translation>Logička igra: poredaj pet kuglica iste boje u liniju na ploči devet puta devet.
+Sve ostalo podešava se u prozoru Opcije unutar igre.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Prikazuje ovu pomoć i izlazi.</translation>
+    </message>
+    <message>
+        <source>Shows the game&apos;s version and exits.</source>
+        <translation>Prikazuje inačicu igre i izlazi.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Neočekivani argument „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Normal</source>
@@ -14,6 +39,202 @@
     <message>
         <source>Impossible</source>
         <translation>Nemoguća</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMessages</name>
+    <message>
+        <source>Sound file is missing!</source>
+        <translation>Nedostaje zvučna datoteka!</translation>
+    </message>
+    <message>
+        <source>%1 was set aside as %2: %3</source>
+        <extracomment>%1 is a file&apos;s full path, %2 the new name it was given, %3 why and what follows from it.</extracomment>
+        <translation>%1 spremljena je sa strane kao %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, so the default settings are in force.</source>
+        <extracomment>%1 is why the settings file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, pa vrijede zadane postavke.</translation>
+    </message>
+    <message>
+        <source>%1, so the top-ten lists start afresh.</source>
+        <extracomment>%1 is why the scores file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, pa popisi najboljih deset počinju iznova.</translation>
+    </message>
+    <message>
+        <source>%1, so a new game starts.</source>
+        <extracomment>%1 is why the kept game&apos;s file was set aside (&quot;it is too large&quot;).</extracomment>
+        <translation>%1, pa počinje nova igra.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file. %1 is the system&apos;s reason.</extracomment>
+        <translation>ne može se pročitati (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <extracomment>Why a file was set aside: &quot;it&quot; is the file.</extracomment>
+        <translation>ne može se pročitati</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>ne može se otvoriti</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>to nije datoteka</translation>
+    </message>
+    <message>
+        <source>it is no regular file</source>
+        <translation>to nije obična datoteka</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>prevelika je</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>skraćena je</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long instead of %2</source>
+        <translation>duljina joj je %1 B umjesto %2 B</translation>
+    </message>
+    <message>
+        <source>it holds a value out of range</source>
+        <translation>sadrži vrijednost izvan dopuštenog raspona</translation>
+    </message>
+    <message>
+        <source>it ended while it was read</source>
+        <translation>završila je usred čitanja</translation>
+    </message>
+    <message>
+        <source>it holds a game that cannot be played</source>
+        <translation>sadrži igru koja se ne može igrati</translation>
+    </message>
+    <message>
+        <source>it is no saved game</source>
+        <translation>to nije spremljena igra</translation>
+    </message>
+    <message>
+        <source>it was saved in format %1, this program reads format %2</source>
+        <translation>spremljena je u formatu %1, a ovaj program čita format %2</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>zaglavlje joj je oštećeno</translation>
+    </message>
+    <message>
+        <source>it has bytes after its end</source>
+        <translation>ima bajtove iza svojeg kraja</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>kontrolni zbroj ne odgovara</translation>
+    </message>
+    <message>
+        <source>it is shorter than its 4340-byte header</source>
+        <translation>kraća je od svojeg zaglavlja od 4340 bajtova</translation>
+    </message>
+    <message>
+        <source>open &quot;%1&quot;: %2</source>
+        <extracomment>A file operation that failed: %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Nije moguće otvoriti „%1”: %2</translation>
+    </message>
+    <message>
+        <source>read &quot;%1&quot;: %2</source>
+        <translation>Nije moguće pročitati „%1”: %2</translation>
+    </message>
+    <message>
+        <source>write &quot;%1&quot;: %2</source>
+        <translation>Nije moguće zapisati „%1”: %2</translation>
+    </message>
+    <message>
+        <source>create &quot;%1&quot;: %2</source>
+        <translation>Nije moguće stvoriti „%1”: %2</translation>
+    </message>
+    <message>
+        <source>close &quot;%1&quot;: %2</source>
+        <translation>Nije moguće zatvoriti „%1”: %2</translation>
+    </message>
+    <message>
+        <source>flush &quot;%1&quot;: %2</source>
+        <translation>Nije moguće spremiti „%1” na disk: %2</translation>
+    </message>
+    <message>
+        <source>seek &quot;%1&quot;: %2</source>
+        <translation>Nije moguće pomaknuti se unutar „%1”: %2</translation>
+    </message>
+    <message>
+        <source>examine &quot;%1&quot;: %2</source>
+        <translation>Nije moguće pregledati „%1”: %2</translation>
+    </message>
+    <message>
+        <source>change mode &quot;%1&quot;: %2</source>
+        <translation>Nije moguće promijeniti dozvole za „%1”: %2</translation>
+    </message>
+    <message>
+        <source>rename &quot;%1&quot;: %2</source>
+        <translation>Nije moguće preimenovati „%1”: %2</translation>
+    </message>
+    <message>
+        <source>create folder &quot;%1&quot;: %2</source>
+        <translation>Nije moguće stvoriti mapu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>read link &quot;%1&quot;: %2</source>
+        <translation>Nije moguće pročitati poveznicu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>find &quot;%1&quot;: %2</source>
+        <extracomment>%1 is &quot;$HOME&quot;, the name of the setting that names the home folder.</extracomment>
+        <translation>Nije moguće pronaći „%1”: %2</translation>
+    </message>
+    <message>
+        <source>no home folder is set for this user</source>
+        <translation>za ovog korisnika nije postavljena osobna mapa</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>na tom mjestu već je datoteka istog imena</translation>
+    </message>
+    <message>
+        <source>the preferences could not be saved</source>
+        <translation>prilagodbe nije bilo moguće spremiti</translation>
+    </message>
+    <message>
+        <source>Sound file is damaged: %1.</source>
+        <extracomment>%1 says what is wrong inside the game&apos;s sound file.</extracomment>
+        <translation>Zvučna datoteka je oštećena: %1.</translation>
+    </message>
+    <message>
+        <source>Sound file cannot be read: %1.</source>
+        <translation>Zvučnu datoteku nije moguće pročitati: %1.</translation>
+    </message>
+    <message>
+        <source>The sounds cannot be unpacked, so the game is silent: %1</source>
+        <extracomment>%1 is the file error that stopped the sounds.</extracomment>
+        <translation>Zvukove nije moguće raspakirati, pa je igra bez zvuka: %1</translation>
+    </message>
+    <message>
+        <source>The song &quot;%1&quot; cannot be played: %2</source>
+        <extracomment>%1 is the song&apos;s file name, %2 the sound system&apos;s reason.</extracomment>
+        <translation>Pjesmu „%1” nije moguće reproducirati: %2</translation>
+    </message>
+    <message>
+        <source>is a symbolic link</source>
+        <extracomment>Why a folder for the game&apos;s sounds cannot be used.</extracomment>
+        <translation>to je simbolička poveznica</translation>
+    </message>
+    <message>
+        <source>owned by another user</source>
+        <translation>pripada drugom korisniku</translation>
+    </message>
+    <message>
+        <source>shorter than the key bytes</source>
+        <extracomment>Why the scores file cannot be read: it ends before the bytes its scrambling starts from.</extracomment>
+        <translation>kraća od bajtova ključa</translation>
     </message>
 </context>
 <context>
@@ -78,6 +299,40 @@
     <message>
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistika…</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Veličina</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>S&amp;imboli na kuglicama</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>P&amp;rilagodbe…</translation>
+    </message>
+</context>
+<context>
+    <name>TSizeMenu</name>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>&amp;Veće</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Manje</translation>
+    </message>
+    <message>
+        <source>&amp;Classic size</source>
+        <translation>&amp;Klasična veličina</translation>
+    </message>
+</context>
+<context>
+    <name>TUndoMark</name>
+    <message>
+        <source>A move of this game was taken back, so its score does not go to the top ten</source>
+        <translation>U ovoj igri poništen je potez, pa njezin rezultat ne ulazi među najboljih deset</translation>
     </message>
 </context>
 <context>
@@ -303,10 +558,6 @@
         <translation>Što sljedeće?</translation>
     </message>
     <message>
-        <source>Sound file is missing!</source>
-        <translation>Nedostaje zvučna datoteka!</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Upozorenje</translation>
     </message>
@@ -342,6 +593,58 @@
     <message>
         <source>OK</source>
         <translation>U redu</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmPreferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Prilagodbe</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Veličina:</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols on the balls</source>
+        <translation>&amp;Simboli na kuglicama</translation>
+    </message>
+    <message>
+        <source>&amp;Effects volume:</source>
+        <translation>&amp;Efekti:</translation>
+    </message>
+    <message>
+        <source>&amp;Music volume:</source>
+        <translation>&amp;Glazba:</translation>
+    </message>
+    <message>
+        <source>Animations</source>
+        <translation>Animacije</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <extracomment>The pace of the balls&apos; movements: as in the classic game, quicker, or with little movement at all.</extracomment>
+        <translation>&amp;Klasično</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Brzo</translation>
+    </message>
+    <message>
+        <source>&amp;Reduced motion</source>
+        <translation>Sma&amp;njeno kretanje</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game on Exit</source>
+        <translation>&amp;Zadrži igru pri izlasku</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
     </message>
 </context>
 <context>
@@ -609,6 +912,11 @@ Svaka završena igra broji se ovdje: odigraj jednu pa se vrati i vidi kako ti id
     <message>
         <source>OK</source>
         <translation>U redu</translation>
+    </message>
+    <message>
+        <source> Player %1</source>
+        <extracomment>The name of a top-ten place no player has taken yet, %1 its number; keep the leading blank.</extracomment>
+        <translation> Igrač %1</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "PlayerMessages.h"
+
 void ShowErrorBox(const std::exception& error) {
   QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        QString::fromUtf8(error.what()));
+                        PlayerMessage(error.what()));
 }
 
 void RunReportingErrors(const std::function<void()>& step) {

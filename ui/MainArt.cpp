@@ -24,7 +24,7 @@ void TfrmLines::SetZoom(double zoom) {
   ArtSize.Zoom = zoom;
   ZoomWindow(*this, zoom);
   move(centre - rect().center());
-  imgBackground->SetPicture(StartPictureAt(ArtSize));
+  imgBackground->SetPicture(StartPicture());
   LoadSprites();
   if (CursorCell != 0) PlaceClassic(*BoardCursor, ClassicPlace(*CellPanels[CursorCell - 1]));
   // The Keys window lays itself out in the font it was made with: the next one is made in the new font.
@@ -33,6 +33,12 @@ void TfrmLines::SetZoom(double zoom) {
     Keys = nullptr;
   }
   if (ZoomChanged) ZoomChanged(zoom);
+}
+
+QPixmap TfrmLines::StartPicture() const {
+  // The built pictures invite in English; another language has its invitation painted afresh.
+  //: On the start picture's green button, about 16 letters at most.
+  return StartPictureAt(ArtSize, tr("Click to play!"));
 }
 
 void TfrmLines::SetSymbols(bool symbols) {

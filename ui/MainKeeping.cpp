@@ -10,6 +10,7 @@
 #include "ImageControl.h"
 #include "MainMenu.h"
 #include "MainWindow.h"
+#include "PlayerMessages.h"
 #include "UndoMark.h"
 
 TGame* TfrmLines::Game() const { return GameKeeper ? &GameKeeper->Game() : nullptr; }
@@ -46,7 +47,7 @@ bool TfrmLines::ResumeKeptGame() {
   try {
     record = LoadGame(Services.DataDirectory);
   } catch (const EDamagedGame& damage) {
-    Services.Warn(this, QStringLiteral("Warning"), QString::fromStdString(damage.what()));
+    Services.Warn(this, tr("Warning"), PlayerMessage(damage.what()));
     return false;
   } catch (const std::exception& error) {
     // A file that could not even be looked at may still hold a game: this run leaves it alone.

@@ -8,7 +8,6 @@
 #include "ImageControl.h"
 #include "MainWindow.h"
 #include "SoundLayer.h"
-#include "StartPicture.h"
 
 namespace {
 
@@ -79,16 +78,7 @@ void TfrmLines::CreateControls() {
   imgBackground->setGeometry(384, 320, 81, 81);
   // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
   ArtSize.DevicePixelRatio = AssetScale(devicePixelRatioF());
-  // The built pictures invite in English; another language has its invitation painted afresh.
-  //: On the start picture's green button, about 16 letters at most.
-  const QString invitation = tr("Click to play!");
-  if (invitation == QLatin1String(StartInvitation)) {
-    imgBackground->SetPicture(StartPictureAt(ArtSize));
-  } else {
-    QPixmap startPicture = QPixmap::fromImage(RenderStartPicture(PixelScale(ArtSize), invitation));
-    startPicture.setDevicePixelRatio(ArtSize.DevicePixelRatio);
-    imgBackground->SetPicture(startPicture);
-  }
+  imgBackground->SetPicture(StartPicture());
   imgBackground->setToolTip(tr("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 

@@ -1,4 +1,5 @@
-// The context menu's items, in the order they are listed.
+// The context menu's items, in the order they are listed. The Size submenu's items have a translation
+// context of their own: their keys are chosen apart from the menu's.
 #include "MainMenu.h"
 
 #include <QActionGroup>
@@ -11,12 +12,12 @@ TMainMenu::TMainMenu(QWidget& window)
       KeepGameOnExit(AddItem(window, "actKeepGameOnExit", tr("&Keep the game on Exit"))),
       Statistics(AddItem(window, "actStatistics", tr("&Statistics…"))),
       Keys(AddItem(window, "actKeys", tr("Ke&ys…"))),
-      SizeMenu(addMenu(QStringLiteral("Si&ze"))),
-      ZoomIn(AddItem(window, "actZoomIn", QStringLiteral("&Larger"), SizeMenu)),
-      ZoomOut(AddItem(window, "actZoomOut", QStringLiteral("&Smaller"), SizeMenu)),
-      ActualSize(AddItem(window, "actActualSize", QStringLiteral("&Classic size"), SizeMenu)),
-      Symbols(AddItem(window, "actSymbols", QStringLiteral("S&ymbols on the balls"))),
-      PreferencesItem(AddItem(window, "actPreferences", QStringLiteral("&Preferences…"))) {
+      SizeMenu(addMenu(tr("Si&ze"))),
+      ZoomIn(AddItem(window, "actZoomIn", QCoreApplication::translate("TSizeMenu", "&Larger"), SizeMenu)),
+      ZoomOut(AddItem(window, "actZoomOut", QCoreApplication::translate("TSizeMenu", "&Smaller"), SizeMenu)),
+      ActualSize(AddItem(window, "actActualSize", QCoreApplication::translate("TSizeMenu", "&Classic size"), SizeMenu)),
+      Symbols(AddItem(window, "actSymbols", tr("S&ymbols on the balls"))),
+      PreferencesItem(AddItem(window, "actPreferences", tr("&Preferences…"))) {
   setObjectName(QStringLiteral("MainMenu"));
   Undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::Key_Backspace)});
   Undo->setEnabled(false);
@@ -34,7 +35,7 @@ TMainMenu::TMainMenu(QWidget& window)
   auto* steps = new QActionGroup(SizeMenu);
   for (double step : ZoomSteps) {
     const QByteArray name = "actSize" + QByteArray::number(qRound(step * 100));
-    QAction* action = AddItem(window, name.constData(), QStringLiteral("%1×").arg(step), SizeMenu);
+    QAction* action = AddItem(window, name.constData(), ZoomStepCaption(step), SizeMenu);
     action->setData(step);
     action->setCheckable(true);
     steps->addAction(action);

@@ -18,6 +18,7 @@
 #include "GameLock.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
+#include "PlayerMessages.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "SoundLayer.h"
@@ -34,13 +35,6 @@ constexpr Qt::WindowFlags MainWindowFlags = Qt::Window | Qt::CustomizeWindowHint
 
 void WarningBox(QWidget* owner, const QString& title, const QString& text) {
   QMessageBox::warning(owner, title, text);
-}
-
-// The sound layer writes English; the message of a missing bank, met on every start without sound,
-// is looked up among the window's translations. Other reports are shown as written.
-QString WarningText(const std::string& message) {
-  if (message == QT_TRANSLATE_NOOP("TfrmLines", "Sound file is missing!")) return TfrmLines::tr(message.c_str());
-  return QString::fromStdString(message);
 }
 
 }  // namespace
@@ -73,13 +67,13 @@ void TfrmLines::FormCreate() {
   const std::string bankProblem = Services.Sound->CheckSoundBank(Services.BankDirectory);
   BankMissing = !bankProblem.empty();
   SoundUnavailable = BankMissing ? 1 : 0;
-  if (BankMissing) Services.Warn(this, tr("Warning"), WarningText(bankProblem));
+  if (BankMissing) Services.Warn(this, tr("Warning"), PlayerMessage(bankProblem));
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
   // A data file that had to be set aside is said once, each in a warning box of its own.
   const auto warnSetAside = [this](const std::string& message) {
-    Services.Warn(this, tr("Warning"), QString::fromStdString(message));
+    Services.Warn(this, tr("Warning"), PlayerMessage(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
   TakeStoredVolumes();
@@ -132,7 +126,7 @@ void TfrmLines::FinishStart() {
     RunReportingErrors([this] {
       ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
-      if (!warning.empty()) Services.Warn(this, tr("Warning"), QString::fromStdString(warning));
+      if (!warning.empty()) Services.Warn(this, tr("Warning"), PlayerMessage(warning));
     });
   }
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });

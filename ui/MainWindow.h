@@ -186,6 +186,8 @@ private:
   // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
   // the preview in them.
   void LoadSprites();
+  // The start picture for ArtSize, inviting in the player's language.
+  QPixmap StartPicture() const;
   void ShowCellPicture(int cell);
   void CreateExtras();
   // The choices kept from an earlier run, or the step that fits the screen at a first start.

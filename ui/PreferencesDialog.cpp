@@ -33,44 +33,44 @@ QLabel* NewLabel(QWidget* parent, const QString& caption, const QRect& place) {
 TfrmPreferences::TfrmPreferences(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmPreferences"));
-  setWindowTitle(QStringLiteral("Preferences"));
+  setWindowTitle(tr("Preferences"));
   setFixedSize(300, 276);
   setFont(PlainArial());
 
-  NewLabel(this, QStringLiteral("&Size:"), QRect(8, 10, 100, 22))->setBuddy(cmbSize = new QComboBox(this));
+  NewLabel(this, tr("&Size:"), QRect(8, 10, 100, 22))->setBuddy(cmbSize = new QComboBox(this));
   cmbSize->setObjectName(QStringLiteral("cmbSize"));
   cmbSize->setGeometry(112, 10, 90, 22);
-  for (double step : ZoomSteps) cmbSize->addItem(QStringLiteral("%1×").arg(step), step);
+  for (double step : ZoomSteps) cmbSize->addItem(ZoomStepCaption(step), step);
 
-  chkSymbols = new QCheckBox(QStringLiteral("S&ymbols on the balls"), this);
+  chkSymbols = new QCheckBox(tr("S&ymbols on the balls"), this);
   chkSymbols->setObjectName(QStringLiteral("chkSymbols"));
   chkSymbols->setGeometry(8, 40, 284, 20);
 
-  spnEffects = AddVolume("Effects", QStringLiteral("&Effects volume:"), 68);
-  spnMusic = AddVolume("Music", QStringLiteral("&Music volume:"), 98);
+  spnEffects = AddVolume("Effects", tr("&Effects volume:"), 68);
+  spnMusic = AddVolume("Music", tr("&Music volume:"), 98);
 
-  auto* pace = new QGroupBox(QStringLiteral("Animations"), this);
+  auto* pace = new QGroupBox(tr("Animations"), this);
   pace->setObjectName(QStringLiteral("grpPace"));
   pace->setGeometry(8, 128, 284, 84);
   const char* names[] = {"radClassic", "radFast", "radReduced"};
-  const QString captions[] = {QStringLiteral("&Classic"), QStringLiteral("&Fast"),
-                              QStringLiteral("&Reduced motion")};
+  //: The pace of the balls' movements: as in the classic game, quicker, or with little movement at all.
+  const QString captions[] = {tr("&Classic"), tr("&Fast"), tr("&Reduced motion")};
   for (int i = 0; i < 3; ++i) {
     Paces[i] = new QRadioButton(captions[i], pace);
     Paces[i]->setObjectName(QString::fromLatin1(names[i]));
     Paces[i]->setGeometry(10, 22 + 20 * i, 268, 18);
   }
 
-  chkKeepGame = new QCheckBox(QStringLiteral("&Keep the game on Exit"), this);
+  chkKeepGame = new QCheckBox(tr("&Keep the game on Exit"), this);
   chkKeepGame->setObjectName(QStringLiteral("chkKeepGame"));
   chkKeepGame->setGeometry(8, 218, 284, 20);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("btnOK"));
   ok->setGeometry(132, 244, 75, 25);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   cancel->setGeometry(217, 244, 75, 25);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 // The Preferences dialog: every choice beyond the classic Options in one modal dialog, OK or Cancel.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -27,6 +28,8 @@ struct TPlayerChoices {
 };
 
 class TfrmPreferences : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TfrmPreferences)
+
 public:
   explicit TfrmPreferences(QWidget* parent = nullptr);
 

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <vector>
 
+#include "StartPicture.h"
+
 // A size of the window's art: the zoom step, the screen's device pixel ratio as AssetScale gives it (1 or
 // 2), and whether the seven colours carry their symbols.
 struct TArtSize {
@@ -22,5 +24,6 @@ double PixelScale(const TArtSize& size);
 std::vector<QPixmap> SpritePicturesAt(const TArtSize& size);
 
 // The start picture, covering 460 × 446 times Zoom logical pixels (the height rounded to a whole pixel):
-// the built-in JPEG at a pixel scale of 1 or 2, otherwise painted on the call. Symbols do not change it.
-QPixmap StartPictureAt(const TArtSize& size);
+// the built-in JPEG at a pixel scale of 1 or 2 with the English invitation, otherwise painted on the call
+// with `invitation` on its pill. Symbols do not change it.
+QPixmap StartPictureAt(const TArtSize& size, const QString& invitation = QString::fromLatin1(StartInvitation));

@@ -6,7 +6,7 @@
 
 TUndoMark::TUndoMark(QWidget* window) : TBevelPanel(window, TBevelCut::Lowered, TBevelCut::Lowered, Qt::black) {
   setObjectName(QStringLiteral("UndoMark"));
-  setToolTip(QStringLiteral("A move of this game was taken back, so its score does not go to the top ten"));
+  setToolTip(tr("A move of this game was taken back, so its score does not go to the top ten"));
   hide();
 }
 

@@ -3,6 +3,7 @@
 #include "WindowZoom.h"
 
 #include <QFont>
+#include <QLocale>
 #include <QVariant>
 #include <QWidget>
 
@@ -34,6 +35,8 @@ void Apply(QWidget& control, double zoom) {
 }
 
 }  // namespace
+
+QString ZoomStepCaption(double zoom) { return QLocale().toString(zoom) + QChar(0x00D7); }
 
 int ZoomedLength(int length, double zoom) { return static_cast<int>(std::floor(length * zoom + 0.5)); }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 #include <array>
 
@@ -9,6 +10,9 @@ class QWidget;
 
 // The steps a player can choose; 1 is the classic size.
 inline constexpr std::array<double, 6> ZoomSteps{1, 1.25, 1.5, 2, 2.5, 3};
+
+// A step as the player reads it in menus and lists: "1.25×", with the decimal sign of the player's locale.
+QString ZoomStepCaption(double zoom);
 
 // A classic length at a zoom step, rounded to the nearest pixel (halves upwards).
 int ZoomedLength(int length, double zoom);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The built game's command line from outside: --help and --version answer without a display and
-# without writing a file; an unknown option ends with the usage and status 2.
+# without writing a file; an unknown option ends with the usage and status 2; all in the player's language.
 # Usage: CommandLine.sh <game> <version>
 set -euo pipefail
 game=$1 version=$2
@@ -12,7 +12,7 @@ mkdir "$scratch/bin" "$scratch/home" "$scratch/run"
 cp "$game" "$scratch/bin/brindlow"
 # No display: starting the toolkit, let alone a window, would end the game with another status.
 run() {
-  env -i PATH=/usr/bin:/bin HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb \
+  env -i PATH=/usr/bin:/bin HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb LANGUAGE="${language:-}" \
     "$scratch/bin/brindlow" "$@" >"$scratch/out" 2>"$scratch/err"
 }
 
@@ -31,6 +31,13 @@ run --no-such-option || status=$?
 grep -q "no-such-option" "$scratch/err" || fail "the error does not name the option: $(cat "$scratch/err")"
 grep -q '^Usage: brindlow \[options\]$' "$scratch/err" || fail "no usage after an unknown option"
 [ ! -s "$scratch/out" ] || fail "an unknown option wrote to standard output"
+
+# The answers speak the player's language, the parser's own words as well.
+status=0
+language=de run --no-such-option || status=$?
+[ "$status" = 2 ] || fail "an unknown option in German ended with status $status"
+grep -q '^Aufruf: brindlow \[Optionen\]$' "$scratch/err" || fail "no German usage: $(cat "$scratch/err")"
+! grep -q "Unknown option" "$scratch/err" || fail "the parser's error stayed English: $(cat "$scratch/err")"
 
 # Not a file was written: beside the copy, in the home folder or in the runtime folder.
 [ "$(ls -A "$scratch/bin")" = brindlow ] || fail "files appeared beside the game: $(ls -A "$scratch/bin")"
