@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QImage image = DecodeJpeg(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   if (image.isNull()) return 0;
-  Require(image.format() == QImage::Format_RGB888, "a decoded picture is RGB");
+  Require(image.format() == QImage::Format_RGB32, "a decoded picture is opaque RGB");
   Require(image.width() > 0 && image.height() > 0, "a decoded picture has pixels");
   return 0;
 }

@@ -1,6 +1,8 @@
 // The two dialogs that a new record brings, one after the other: the name, then the lists.
 #pragma once
 
+#include <functional>
+
 #include "ScoreDialogs.h"
 
 class TfrmTop10;
@@ -8,20 +10,17 @@ class TfrmUpis;
 
 class TRecordDialogs : public IScoreDialogs {
 public:
-  // The program creates the settings dialog, which needs this object, before the name dialog
-  // exists; the dialogs are handed over with Use once they do.
-  TRecordDialogs() = default;
-  TRecordDialogs(TfrmUpis& nameDialog, TfrmTop10& topTen) { Use(nameDialog, topTen); }
-
-  void Use(TfrmUpis& nameDialog, TfrmTop10& topTen) {
-    NameDialog = &nameDialog;
-    TopTen = &topTen;
-  }
+  // The program creates its dialogs when they are first needed: each is asked for only as it shows.
+  TRecordDialogs(std::function<TfrmUpis&()> nameDialog, std::function<TfrmTop10&()> topTen)
+      : NameDialog(std::move(nameDialog)), TopTen(std::move(topTen)) {}
+  TRecordDialogs(TfrmUpis& nameDialog, TfrmTop10& topTen)
+      : TRecordDialogs([&nameDialog]() -> TfrmUpis& { return nameDialog; },
+                       [&topTen]() -> TfrmTop10& { return topTen; }) {}
 
   void ShowNameDialog() override;
   void ShowTopTen() override;
 
 private:
-  TfrmUpis* NameDialog = nullptr;
-  TfrmTop10* TopTen = nullptr;
+  std::function<TfrmUpis&()> NameDialog;
+  std::function<TfrmTop10&()> TopTen;
 };

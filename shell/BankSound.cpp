@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "AudioDevice.h"
+#include "GameSettings.h"
 #include "PlaySoundFile.h"
 #include "PlayerMessages.h"
 #include "Random.h"
@@ -16,13 +18,42 @@ TBankSound::TBankSound() : Sound(PlaySoundFile, Player, ProgramRandom()) {
   Sound.SetProblemReport([](const std::string& message) {
     QMessageBox::warning(nullptr, QCoreApplication::translate("TfrmLines", "Warning"), PlayerMessage(message));
   });
+  // Long enough that a turn's run of effects keeps the device, short against a player's pause.
+  SilenceCheck.setSingleShot(true);
+  SilenceCheck.setInterval(1000);
+  SilenceCheck.callOnTimeout([this] { ReleaseDeviceWhenSilent(); });
 }
 
 std::string TBankSound::CheckSoundBank(const std::string& bankDirectory) {
   return Sound.CheckSoundBank(bankDirectory);
 }
 
-std::string TBankSound::StartSound() { return Sound.StartSound(TempDirectory()); }
+std::string TBankSound::StartSound() {
+  std::string warning = Sound.StartSound(TempDirectory());
+  SilenceCheck.start();
+  return warning;
+}
+
+void TBankSound::ApplyMusicChange() {
+  Sound.ApplyMusicChange();
+  SilenceCheck.start();
+}
+
+void TBankSound::ShutDown() {
+  SilenceCheck.stop();
+  Sound.ShutDown();
+}
+
+void TBankSound::PlayEffect(TSoundEffect effect) {
+  Sound.Effects().PlayEffect(effect);
+  SilenceCheck.start();
+}
+
+void TBankSound::ReleaseDeviceWhenSilent() {
+  // A song, even a finished one, holds the device: it is played again on the music timer.
+  if (GameSettings.Music != 0) return;
+  if (!ReleaseSilentAudio()) SilenceCheck.start();
+}
 
 void TBankSound::SetVolumes(int effects, int music) {
   SetEffectVolume(effects);

@@ -1,46 +1,76 @@
-// Creating the program's windows and wiring them to one another.
+// Creating the program's windows, each when first needed, and wiring them to one another.
 #include "Program.h"
 
 #include "WindowZoom.h"
 
-TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn) {
+TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn)
+    : DataDirectory(folders.DataDirectory),
+      RecordDialogs([this]() -> TfrmUpis& { return NameEntry(); }, [this]() -> TfrmTop10& { return Top10(); }) {
   frmLines = std::make_unique<TfrmLines>(
       TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn)});
-  TGameVariables& game = frmLines->Variables();
-  // The top-ten rows take their joker and bomb marks from the main window's resting sprites,
-  // which are filled at its first show, before any dialog can open.
-  frmTop10 = std::make_unique<TfrmTop10>(frmLines->Sprites(TSpriteSet::Normal), game);
-  frmSettings = std::make_unique<TfrmSettings>(nullptr, folders.DataDirectory, game, RecordDialogs);
-  frmAbout = std::make_unique<TfrmAbout>();
-  frmUpis = std::make_unique<TfrmUpis>(folders.DataDirectory, game);
-  frmMi = std::make_unique<TfrmMi>();
-  frmHelp = std::make_unique<TfrmHelp>();
-  frmSlicice = std::make_unique<TfrmSlicice>();
-
-  RecordDialogs.Use(*frmUpis, *frmTop10);
-  frmAbout->UseAuthorCard(*frmMi);
-  frmLines->UseSpriteForm(*frmSlicice);
+  frmLines->UseSpriteForm([this]() -> const TfrmSlicice& { return SpriteForm(); });
   frmLines->ScoreDialogs = &RecordDialogs;
-  frmLines->ShowTop10 = [this] { frmTop10->exec(); };
+  frmLines->ShowTop10 = [this] { Top10().exec(); };
   frmLines->ShowSettings = [this] {
-    frmSettings->exec();
+    Settings().exec();
     return SettingsChanges;
   };
-  frmLines->ShowAbout = [this] { frmAbout->exec(); };
-  frmLines->ShowHelp = [this] { frmHelp->exec(); };
+  frmLines->ShowAbout = [this] { About().exec(); };
+  frmLines->ShowHelp = [this] { Help().exec(); };
   frmLines->ShowStatistics = [this] {
     if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(frmLines->GameHistory());
     frmStatistics->exec();
   };
-  // The dialogs follow the main window's zoom step from its first one on.
+  // The dialogs follow the main window's zoom step: each takes the step of the moment it is created.
   frmLines->ZoomChanged = [this](double zoom) { ZoomDialogs(zoom); };
-  ZoomDialogs(frmLines->Zoom());
 }
 
 void TProgram::ZoomDialogs(double zoom) {
   for (QWidget* dialog : std::initializer_list<QWidget*>{frmTop10.get(), frmSettings.get(), frmAbout.get(),
                                                          frmUpis.get(), frmMi.get(), frmHelp.get()})
-    ZoomWindow(*dialog, zoom);
+    if (dialog != nullptr) ZoomWindow(*dialog, zoom);
 }
 
 void TProgram::Show() { frmLines->show(); }
+
+TfrmTop10& TProgram::Top10() {
+  // The rows take their joker and bomb marks from the main window's resting sprites, which are
+  // filled right after its first frame, before any dialog can open.
+  if (!frmTop10) Zoomed(*(frmTop10 = std::make_unique<TfrmTop10>(frmLines->Sprites(TSpriteSet::Normal), frmLines->Variables())));
+  return *frmTop10;
+}
+
+TfrmSettings& TProgram::Settings() {
+  if (!frmSettings) Zoomed(*(frmSettings = std::make_unique<TfrmSettings>(nullptr, DataDirectory, frmLines->Variables(), RecordDialogs)));
+  return *frmSettings;
+}
+
+TfrmAbout& TProgram::About() {
+  if (!frmAbout) {
+    Zoomed(*(frmAbout = std::make_unique<TfrmAbout>()));
+    frmAbout->UseAuthorCard(AuthorCard());
+  }
+  return *frmAbout;
+}
+
+TfrmUpis& TProgram::NameEntry() {
+  if (!frmUpis) Zoomed(*(frmUpis = std::make_unique<TfrmUpis>(DataDirectory, frmLines->Variables())));
+  return *frmUpis;
+}
+
+TfrmMi& TProgram::AuthorCard() {
+  if (!frmMi) Zoomed(*(frmMi = std::make_unique<TfrmMi>()));
+  return *frmMi;
+}
+
+TfrmHelp& TProgram::Help() {
+  if (!frmHelp) Zoomed(*(frmHelp = std::make_unique<TfrmHelp>()));
+  return *frmHelp;
+}
+
+const TfrmSlicice& TProgram::SpriteForm() {
+  if (!frmSlicice) frmSlicice = std::make_unique<TfrmSlicice>();
+  return *frmSlicice;
+}
+
+void TProgram::Zoomed(QWidget& dialog) { ZoomWindow(dialog, frmLines->Zoom()); }

@@ -19,24 +19,30 @@
 
 class TProgram {
 public:
-  // Creates the windows; the main window's FormCreate runs first, before any other window exists.
+  // Creates the main window, whose FormCreate runs first, before any other window exists. The
+  // others are created when first needed, each before the windows it brings along, in the order
+  // of the classic start: the top-ten, settings, credits and name dialogs, the author card, the help
+  // window, and the sprite form, which the main window asks for once its first frame is out.
   // The sound layer must outlive the program's windows.
   TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn = {});
 
-  // Shows the main window (its FormShow runs now, when every window exists).
+  // Shows the main window (its FormShow runs now).
   void Show();
 
   TfrmLines& Lines() { return *frmLines; }
-  TfrmTop10& Top10() { return *frmTop10; }
-  TfrmSettings& Settings() { return *frmSettings; }
-  TfrmAbout& About() { return *frmAbout; }
-  TfrmUpis& NameEntry() { return *frmUpis; }
-  TfrmMi& AuthorCard() { return *frmMi; }
-  TfrmHelp& Help() { return *frmHelp; }
-  const TfrmSlicice& SpriteForm() const { return *frmSlicice; }
+  TfrmTop10& Top10();
+  TfrmSettings& Settings();
+  TfrmAbout& About();
+  TfrmUpis& NameEntry();
+  TfrmMi& AuthorCard();
+  TfrmHelp& Help();
+  const TfrmSlicice& SpriteForm();
 
 private:
+  std::string DataDirectory;
   void ZoomDialogs(double zoom);
+  // A dialog just created takes the main window's zoom step.
+  void Zoomed(QWidget& dialog);
 
   // A record's name dialog, then its top-ten dialog.
   TRecordDialogs RecordDialogs;

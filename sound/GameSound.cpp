@@ -41,8 +41,10 @@ std::string TGameSound::StartSound(const std::string& tempDirectory) {
     return "The sounds cannot be unpacked, so the game is silent: " + std::string(error.what());
   }
   Started = true;
-  Music.StartMusic(TempDirectory);
+  BuildSoundPaths(Bank, TempDirectory);
+  // The start-up sound goes first: the song's synthesiser takes a while to load and is silent.
   Effects().PlayEffect(TSoundEffect::StartUp);
+  Music.StartMusic();
   return {};
 }
 

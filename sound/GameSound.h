@@ -26,12 +26,12 @@ public:
   std::string CheckSoundBank(const std::string& programDirectory);
 
   // After the settings are loaded: counts this instance in, unpacks the bank into tempDirectory,
-  // opens the chosen song and plays StartUp. In a silent run it sets SoundsOff to 1 and Music to 0
+  // plays StartUp and opens the chosen song. In a silent run it sets SoundsOff to 1 and Music to 0
   // in memory. Returns "" or, when the files cannot be unpacked, the warning to show once (the run
   // is then silent as with a missing bank).
   std::string StartSound(const std::string& tempDirectory);
 
-  // Later at start, before the window shows: plays the opened song when the music is on.
+  // Later at start, after the window's first frame: plays the opened song when the music is on.
   void StartPlay();
 
   // The effects for the engine and the window: the bank's, or silence.

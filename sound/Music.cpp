@@ -21,8 +21,7 @@ std::string TMusic::ChooseSong(int choice) {
   return Bank.SoundPaths[first + song];
 }
 
-void TMusic::StartMusic(const std::string& tempDirectory) {
-  BuildSoundPaths(Bank, tempDirectory);
+void TMusic::StartMusic() {
   if (GameSettings.Music == 0) return;
   Guarded([&] {
     Player.FileName = ChooseSong(GameSettings.Music);

@@ -22,8 +22,8 @@ public:
   // The unpacked path of the song for a choice: 1..8 that song, 9 a random one of the eight.
   std::string ChooseSong(int choice);
 
-  // At start, right after unpacking: builds the path table and opens (without playing) the chosen song.
-  void StartMusic(const std::string& tempDirectory);
+  // At start, once the path table is built: opens (without playing) the chosen song.
+  void StartMusic();
   // Later at start: plays the opened song when the music is on.
   void StartPlay();
   // After the settings dialog changed the choice: the new song at once, or silence.

@@ -2,9 +2,9 @@
 #include "MusicPlayer.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include "AudioDevice.h"
+#include "MixerLibrary.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TMusicPlayer::~TMusicPlayer() { Close(); }
 void TMusicPlayer::Open() {
   Close();
   if (AudioReady()) {
-    Mix_Music* song = Mix_LoadMUS(FileName.c_str());
+    Mix_Music* song = Mixer()->LoadMUS(FileName.c_str());
     if (song == nullptr)
       throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
     Song = song;
@@ -29,15 +29,15 @@ void TMusicPlayer::Play() {
   RequireOpen();
   // The mixer always starts a song from its beginning: from the start after Open or Rewind, and
   // again from the start once the song has ended. A playing song goes on.
-  if (Song != nullptr && Mix_PlayingMusic() == 0 && Mix_PlayMusic(AsMusic(Song), 1) != 0)
+  if (Song != nullptr && Mixer()->PlayingMusic() == 0 && Mixer()->PlayMusic(AsMusic(Song), 1) != 0)
     throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
 }
 
 void TMusicPlayer::Close() {
   if (!DeviceOpen) return;
   if (Song != nullptr) {
-    Mix_HaltMusic();
-    Mix_FreeMusic(AsMusic(Song));
+    Mixer()->HaltMusic();
+    Mixer()->FreeMusic(AsMusic(Song));
     Song = nullptr;
   }
   DeviceOpen = false;
@@ -45,10 +45,10 @@ void TMusicPlayer::Close() {
 
 void TMusicPlayer::Rewind() {
   RequireOpen();
-  if (Song != nullptr) Mix_HaltMusic();
+  if (Song != nullptr) Mixer()->HaltMusic();
 }
 
-bool TMusicPlayer::Playing() const { return Song != nullptr && Mix_PlayingMusic() != 0; }
+bool TMusicPlayer::Playing() const { return Song != nullptr && Mixer()->PlayingMusic() != 0; }
 
 void TMusicPlayer::RequireOpen() const {
   if (!DeviceOpen) throw EMCIDeviceError(NoDeviceOpenMessage);

@@ -2,7 +2,6 @@
 #include "PlaySoundFile.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -10,6 +9,7 @@
 #include <unordered_map>
 
 #include "AudioDevice.h"
+#include "MixerLibrary.h"
 #include "ToneWave.h"
 
 namespace {
@@ -46,7 +46,7 @@ Mix_Chunk* DefaultBeep() {
   TChunkCache& cache = Cache();
   if (cache.Beep == nullptr) {
     const auto wave = MakeToneWave(880, 150);
-    cache.Beep = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+    cache.Beep = Mixer()->LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
   }
   return cache.Beep;
 }
@@ -70,35 +70,41 @@ void WaitUntilFinished() {
       if (FinishedSignal.wait_for(lock, 100ms, [] { return EffectFinished; })) return;
     }
     // Asked outside FinishedLock: the mixer holds its own lock while it signals the end.
-    if (Mix_Playing(EffectChannel) == 0) return;
+    if (Mixer()->Playing(EffectChannel) == 0) return;
   }
 }
 
 }  // namespace
 
 Mix_Chunk* DecodeWaveFile(const std::string& path) {
+  const TMixer* mixer = Mixer();
+  if (mixer == nullptr) return nullptr;
   // The mixer's loader does not close the file on every failure (one shorter than a wave header
   // is left open), so the file is opened and closed here.
   SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
   if (file == nullptr) return nullptr;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 0);
+  Mix_Chunk* chunk = mixer->LoadWAV_RW(file, 0);
   SDL_RWclose(file);
   return chunk;
 }
 
 void PlaySoundFile(const std::string& path, int flags) {
   if (!AudioReady()) return;
-  [[maybe_unused]] static const bool hooked = (Mix_ChannelFinished(ChannelFinished), true);
+  [[maybe_unused]] static const bool hooked = (Mixer()->ChannelFinished(ChannelFinished), true);
   Mix_Chunk* chunk = LoadChunk(path);
   if (chunk == nullptr) return;
   // Halting first lets the old sound's end be signalled before the new one is watched.
-  Mix_HaltChannel(EffectChannel);
+  Mixer()->HaltChannel(EffectChannel);
   {
     std::lock_guard lock(FinishedLock);
     EffectFinished = false;
   }
-  if (Mix_PlayChannel(EffectChannel, chunk, 0) < 0) return;
+  if (Mixer()->PlayChannel(EffectChannel, chunk, 0) < 0) return;
   if ((flags & SoundAsync) == 0) WaitUntilFinished();
 }
 
-bool SoundFilePlaying() { return AudioReady() && Mix_Playing(EffectChannel) != 0; }
+// Asking opens no device: a closed one plays nothing.
+bool SoundFilePlaying() {
+  const TMixer* mixer = Mixer();
+  return mixer != nullptr && mixer->QuerySpec(nullptr, nullptr, nullptr) != 0 && mixer->Playing(EffectChannel) != 0;
+}

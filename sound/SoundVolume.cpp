@@ -1,11 +1,10 @@
 // The two volumes through the mixer: its channel volume for the effects, its music volume for the songs.
 #include "SoundVolume.h"
 
-#include <SDL_mixer.h>
-
 #include <cassert>
 
 #include "AudioDevice.h"
+#include "MixerLibrary.h"
 
 namespace {
 
@@ -18,9 +17,9 @@ int MixerVolume(int percent) {
 
 void SetEffectVolume(int percent) {
   // Every channel: the effects share the one that is allocated.
-  if (AudioReady()) Mix_Volume(-1, MixerVolume(percent));
+  if (AudioReady()) Mixer()->Volume(-1, MixerVolume(percent));
 }
 
 void SetMusicVolume(int percent) {
-  if (AudioReady()) Mix_VolumeMusic(MixerVolume(percent));
+  if (AudioReady()) Mixer()->VolumeMusic(MixerVolume(percent));
 }

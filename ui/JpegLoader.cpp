@@ -45,10 +45,12 @@ bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image) {
     jpeg_destroy_decompress(&info);
     return false;
   }
-  info.out_color_space = JCS_RGB;
+  // Straight into the screen's own pixel layout, opaque: the first frame is spared a conversion pass
+  // and the copy it needs.
+  info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
   jpeg_start_decompress(&info);
   *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                  QImage::Format_RGB888);
+                  QImage::Format_RGB32);
   if (image->isNull()) {
     jpeg_destroy_decompress(&info);
     return false;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-// Decodes a JPEG stream held in memory into an RGB image. A damaged or unsupported stream
+// Decodes a JPEG stream held in memory into an opaque 32-bit image. A damaged or unsupported stream
 // yields a null image: libjpeg's own error handler would end the program instead.
 QImage DecodeJpeg(const QByteArray& data);
 

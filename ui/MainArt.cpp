@@ -56,12 +56,12 @@ void TfrmLines::SetPace(TAnimationPace pace) {
 }
 
 void TfrmLines::LoadSprites() {
-  // The sprite sets exist from the first show on; until then there is nothing to fill or redraw.
-  if (!Shown) return;
+  // The sprite sets are filled once the first frame is out; until then there is nothing to fill or redraw.
+  if (!Started) return;
   TImageStorage* sets[] = {&NormalSprites, &MakeSprites, &JumpSprites, &DestroySprites};
   if (ArtSize.Zoom == 1 && !ArtSize.Symbols) {
     const QStringList& prefixes = SpritePrefixes();
-    for (int set = 0; set < 4; ++set) sets[set]->LoadFromSpriteForm(*SpriteForm, prefixes[set]);
+    for (int set = 0; set < 4; ++set) sets[set]->LoadFromSpriteForm(SpriteFormSource(), prefixes[set]);
   } else {
     const std::vector<QPixmap> pictures = SpritePicturesAt(ArtSize);
     for (int set = 0; set < 4; ++set) sets[set]->LoadFromPictures(pictures, set);

@@ -9,6 +9,7 @@
 
 #include <cassert>
 
+#include "AfterFirstFrame.h"
 #include "AssetNames.h"
 #include "Bevels.h"
 #include "ErrorBox.h"
@@ -62,7 +63,7 @@ TfrmLines::~TfrmLines() = default;
 void TfrmLines::FormCreate() {
   // The minimise and restore events arrive through changeEvent.
   SetWindowColor(Qt::black);
-  // The four sprite sets exist from here on (they are members), empty until the first show.
+  // The four sprite sets exist from here on (they are members), empty until the first frame is out.
   const std::string bankProblem = Services.Sound->CheckSoundBank(Services.BankDirectory);
   BankMissing = !bankProblem.empty();
   SoundUnavailable = BankMissing ? 1 : 0;
@@ -79,21 +80,10 @@ void TfrmLines::FormCreate() {
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
-  } else {
-    RunReportingErrors([this] {
-      ApplyVolumes();
-      const std::string warning = Services.Sound->StartSound();
-      if (!warning.empty()) Services.Warn(this, tr("Warning"), PlayerMessage(warning));
-    });
   }
   imgBackground->setGeometry(rect());
   bvlOkvir->setGeometry(rect());
-  if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
-  // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
-  for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
-    IconFrames[frame] = QIcon(IconResourcePath(frame));
-    IconFrames[frame].addFile(IconResourcePath2x(frame));
-  }
+  new TAfterFirstFrame(*imgBackground, [this] { FinishStart(); });
   for (int n = 1; n <= 81; ++n) {
     TBevelPanel* panel = CellPanels[n - 1];
     panel->SetLook(TBevelCut::Lowered, TBevelCut::Lowered, Qt::black);
@@ -124,10 +114,28 @@ void TfrmLines::showEvent(QShowEvent* event) {
 }
 
 void TfrmLines::FormShow() {
-  assert(SpriteForm != nullptr);
   // The game object holds the edge sets, the removal list and the path finder.
   GameKeeper = std::make_unique<TGameKeeper>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
+}
+
+void TfrmLines::FinishStart() {
+  if (Started || Closing) return;
+  Started = true;
+  // The start-up sound first: it is due within a blink of the first frame.
+  if (!BankMissing) {
+    RunReportingErrors([this] {
+      ApplyVolumes();
+      const std::string warning = Services.Sound->StartSound();
+      if (!warning.empty()) Services.Warn(this, tr("Warning"), PlayerMessage(warning));
+    });
+  }
+  if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
   LoadSprites();
+  // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
+  for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
+    IconFrames[frame] = QIcon(IconResourcePath(frame));
+    IconFrames[frame].addFile(IconResourcePath2x(frame));
+  }
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {
@@ -154,6 +162,7 @@ void TfrmLines::UpdatePreviewVisibility() {
 
 void TfrmLines::imgBackgroundClick() {
   assert(GameKeeper != nullptr);
+  FinishStart();
   SetWindowColor(palette().color(QPalette::Button));
   SetStartScreen(false);
   if (!ResumeKeptGame()) GameKeeper->Game().NewGame();

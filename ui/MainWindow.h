@@ -64,9 +64,9 @@ public:
   explicit TfrmLines(TLinesServices services);
   ~TfrmLines() override;
 
-  // The hidden form that the sprite sets are filled from at the first show; it is created after
-  // this window, so it is handed over once it exists.
-  void UseSpriteForm(const TfrmSlicice& form) { SpriteForm = &form; }
+  // The hidden form that the sprite sets are filled from once the first frame is out; the program
+  // creates it on that first call, after this window.
+  void UseSpriteForm(std::function<const TfrmSlicice&()> source) { SpriteFormSource = std::move(source); }
 
   // The dialogs behind the buttons: each runs its dialog modally; an unset one opens nothing.
   std::function<void()> ShowTop10;
@@ -102,6 +102,10 @@ public:
   void ApplySettingsChanges(const TSettingsChanges& changes);
   void btnClick(int tag);
   void imgBackgroundClick();
+  // What the first frame does without, done right after it (or at the first click, were that
+  // sooner): the sound bank unpacked, the start-up sound, the song, the sprite sets, the icon frames.
+  void FinishStart();
+  bool StartFinished() const { return Started; }
 
   // IBoardView.
   void DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) override;
@@ -223,7 +227,7 @@ private:
   bool KeepGameOnClose() const;
 
   TLinesServices Services;
-  const TfrmSlicice* SpriteForm = nullptr;
+  std::function<const TfrmSlicice&()> SpriteFormSource;
   TGameVariables GameVariables;
 
   TBevel* bvlOkvir = nullptr;
@@ -298,5 +302,6 @@ private:
 
   bool BankMissing = false;
   bool Shown = false;
+  bool Started = false;
   bool Closing = false;
 };

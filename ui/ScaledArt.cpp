@@ -2,6 +2,7 @@
 #include "ScaledArt.h"
 
 #include <cassert>
+#include <utility>
 
 #include "ArtScale.h"
 #include "AssetNames.h"
@@ -43,8 +44,8 @@ std::vector<QPixmap> SpritePicturesAt(const TArtSize& size) {
 
 QPixmap StartPictureAt(const TArtSize& size, const QString& invitation) {
   const double scale = PixelScale(size);
-  const QImage picture = BuiltIn(scale) && invitation == QLatin1String(StartInvitation)
-                             ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale)))
-                             : RenderStartPicture(scale, invitation);
-  return AtRatio(QPixmap::fromImage(picture), size.DevicePixelRatio);
+  QImage picture = BuiltIn(scale) && invitation == QLatin1String(StartInvitation)
+                      ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale)))
+                      : RenderStartPicture(scale, invitation);
+  return AtRatio(QPixmap::fromImage(std::move(picture)), size.DevicePixelRatio);
 }

@@ -13,8 +13,8 @@ public:
   // First start-up step: whether Sound.dat in bankDirectory can be used. Returns "" or the warning
   // to show once ("Sound file is missing!", or what is wrong with the bank); the run is then silent.
   virtual std::string CheckSoundBank(const std::string& bankDirectory) = 0;
-  // Start-up with Sound.dat present, after the settings are loaded: unpack the bank, open the
-  // chosen song, play StartUp. Returns "" or a warning to show once (the run is then silent).
+  // Start-up with Sound.dat present, once the window's first frame is out: unpack the bank, play
+  // StartUp, open the chosen song. Returns "" or a warning to show once (the run is then silent).
   virtual std::string StartSound() = 0;
   // Later at start: the opened song plays when the music is on.
   virtual void StartPlay() = 0;

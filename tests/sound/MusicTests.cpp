@@ -40,6 +40,16 @@ protected:
   std::vector<std::string> Reports;
 };
 
+// The synthesiser behind a song takes a while to load; the start-up sound must not wait for it.
+TEST_F(TMusicTest, TheStartUpSoundIsStartedBeforeTheSongIsOpened) {
+  TGameSound sound{[this](const std::string&, int) { Player.Calls.push_back("Effect"); }, Player, Random};
+  ASSERT_EQ(sound.CheckSoundBank(Program.Path()), "");
+  GameSettings.Music = 3;
+  ASSERT_EQ(sound.StartSound(Temp.Path()), "");
+  EXPECT_EQ(TakeCalls(), (TCalls{"Effect", "Open " + Song(3)}));
+  sound.ShutDown();
+}
+
 TEST_F(TMusicTest, TheChosenSongIsOpenedAtStartAndThenPlayed) {
   ASSERT_EQ(Sound.CheckSoundBank(Program.Path()), "");
   GameSettings.Music = 3;

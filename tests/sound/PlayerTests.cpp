@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "AudioDevice.h"
 #include "GameSettings.h"
 #include "GameSound.h"
 #include "MusicPlayer.h"
@@ -108,6 +109,25 @@ TEST_F(TWavePlayerTest, ADecodedSoundIsKeptByItsPath) {
   const auto start = TClock::now();
   PlaySoundFile(path, SoundSync);
   EXPECT_GE(MillisecondsSince(start), 380) << "the kept sound, not the beep";
+}
+
+TEST_F(TWavePlayerTest, TheDeviceIsReleasedOnlyInSilenceAndOpensAgainWithTheSoundsItKept) {
+  const std::string path = Tone("kept.wav", 300);
+  PlaySoundFile(path, SoundAsync);
+  EXPECT_FALSE(ReleaseSilentAudio()) << "a sound is playing";
+  EXPECT_TRUE(SoundFilePlaying());
+  ASSERT_TRUE(WaitFor([] { return !SoundFilePlaying(); }, 1500ms));
+  EXPECT_TRUE(ReleaseSilentAudio());
+  EXPECT_TRUE(ReleaseSilentAudio()) << "a released device stays released";
+  EXPECT_FALSE(SoundFilePlaying());
+  // The sound decoded for the first device still fits the second: the file is gone, so the beep
+  // would mean the kept sound was dropped or refused.
+  std::filesystem::remove(path);
+  const auto start = TClock::now();
+  PlaySoundFile(path, SoundSync);
+  const long took = MillisecondsSince(start);
+  EXPECT_GE(took, 220) << "the kept sound (300 ms), not the beep (150 ms)";
+  EXPECT_LT(took, 1500);
 }
 
 class TSongPlayerTest : public testing::Test {

@@ -8,6 +8,8 @@
 #include "BankSound.h"
 #include "BuiltSoundBank.h"
 #include "GameSettings.h"
+#include "PlaySoundFile.h"
+#include "SettingsFile.h"
 #include "Program.h"
 #include "SoundUnavailable.h"
 
@@ -30,15 +32,41 @@ private slots:
       TProgram windows(Folders(program), sound, Recorder(warnings));
       QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
       QCOMPARE(SoundUnavailable, 0);
+      // Nothing is unpacked before the window's first frame, and everything right after it.
+      QCOMPARE(Unpacked(), QStringList());
+      windows.Show();
+      QVERIFY(QTest::qWaitForWindowExposed(&windows.Lines()));
+      QTRY_VERIFY(windows.Lines().StartFinished());
+      QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
       const QStringList unpacked = Unpacked();
       QCOMPARE(unpacked.size(), 19 + 1);
       QVERIFY(unpacked.contains(QStringLiteral("Semaphore.qzr")));
-      windows.Show();
-      QVERIFY(QTest::qWaitForWindowExposed(&windows.Lines()));
       windows.Lines().close();
     }
     // The only running copy was the last to close: nothing of it stays behind.
     QCOMPARE(Unpacked(), QStringList());
+  }
+
+  void WithTheMusicOffTheDeviceIsLetGoAfterTheLastSoundAndTakenAgainForTheNext() {
+    QTemporaryDir program;
+    QVERIFY(QFile::copy(QString::fromUtf8(BuiltSoundBankPath), program.filePath(QStringLiteral("Sound.dat"))));
+    SetDefaultSettings();
+    GameSettings.Music = 0;
+    SaveSettings(program.path().toStdString());
+    QStringList warnings;
+    TBankSound sound;
+    TProgram windows(Folders(program), sound, Recorder(warnings));
+    windows.Show();
+    QTRY_VERIFY(windows.Lines().StartFinished());
+    QVERIFY(SoundFilePlaying());
+    QVERIFY(sound.WatchingForSilence());
+    // The start-up sound ends, the device goes, and nothing is left ticking.
+    QTRY_VERIFY_WITH_TIMEOUT(!sound.WatchingForSilence(), 8000);
+    QVERIFY(!SoundFilePlaying());
+    windows.Lines().PlayEffect(TSoundEffect::Create);
+    QVERIFY(SoundFilePlaying());
+    QVERIFY(sound.WatchingForSilence());
+    windows.Lines().close();
   }
 
   void ADamagedBankIsNamedOnceAndTheRunIsSilent() {

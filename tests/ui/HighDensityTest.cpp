@@ -103,6 +103,7 @@ private slots:
 
   void TheTaskbarIconHasItsTwiceSizeFrames() {
     TTestProgram program;
+    program.Show();
     for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
       const QIcon& icon = program.Lines().IconFrame(frame);
       QVERIFY(icon.availableSizes().contains(QSize(32, 32)));

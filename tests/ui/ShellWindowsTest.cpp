@@ -178,12 +178,29 @@ private slots:
     QVERIFY(!program.Lines().Game());
     program.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.Lines()));
-    // The sprite sets are filled at the first show, from the form that was created last.
     QVERIFY(program.Lines().Game());
+    // The sprite sets are filled right after the first frame, from the form created for them then.
+    QTRY_VERIFY(program.Lines().StartFinished());
     QCOMPARE(program.Lines().Sprites(TSpriteSet::Destroy).GetSprite(2, 9).cacheKey(),
              program.SpriteForm().FindImage(QStringLiteral("destroy29"))->Picture().cacheKey());
     QVERIFY(!program.SpriteForm().isVisible());
     program.Lines().close();
+  }
+
+  void TheOtherWindowsAreCreatedWhenFirstNeededTheCreditsWithTheirCard() {
+    QTemporaryDir directory;
+    const std::string folder = directory.path().toStdString();
+    TSilentSound sound;
+    TProgram program(TGameFolders{folder, folder}, sound, [](QWidget*, const QString&, const QString&) {});
+    // The main window and its own popups only.
+    const qsizetype before = QApplication::topLevelWidgets().size();
+    QVERIFY(before <= 3);
+    TfrmAbout& about = program.About();
+    QCOMPARE(QApplication::topLevelWidgets().size(), before + 2);
+    // Each is created once: the card the credits open is the program's one.
+    QCOMPARE(&program.About(), &about);
+    QVERIFY(QApplication::topLevelWidgets().contains(&program.AuthorCard()));
+    QCOMPARE(QApplication::topLevelWidgets().size(), before + 2);
   }
 };
 

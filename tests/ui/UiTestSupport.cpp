@@ -31,6 +31,8 @@ TTestProgram::~TTestProgram() {
 void TTestProgram::Show() {
   Program->Show();
   QVERIFY(QTest::qWaitForWindowExposed(&Program->Lines()));
+  // The sprite sets, the sounds and the icon frames follow the first frame.
+  QTRY_VERIFY(Program->Lines().StartFinished());
 }
 
 void TTestProgram::Start() {

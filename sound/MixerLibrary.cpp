@@ -1,0 +1,38 @@
+// The mixer's entry points, looked up in the library by name.
+#include "MixerLibrary.h"
+
+#include <dlfcn.h>
+
+#include <optional>
+
+namespace {
+
+// The binary interface the mixer's header describes.
+constexpr const char* MixerLibraryName = "libSDL2_mixer-2.0.so.0";
+
+// Kept loaded for the rest of the run: the mixer's threads and callbacks outlive any one caller.
+std::optional<TMixer> LoadMixer() {
+  void* library = dlopen(MixerLibraryName, RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) return std::nullopt;
+  TMixer mixer;
+  bool complete = true;
+#define BRINDLOW_MIXER_BIND(name)                                                                \
+  mixer.name = reinterpret_cast<decltype(mixer.name)>(dlsym(library, "Mix_" #name)); \
+  complete = complete && mixer.name != nullptr;
+  BRINDLOW_MIXER_FUNCTIONS(BRINDLOW_MIXER_BIND)
+#undef BRINDLOW_MIXER_BIND
+  if (!complete) return std::nullopt;
+  return mixer;
+}
+
+}  // namespace
+
+const TMixer* Mixer() {
+  static const std::optional<TMixer> mixer = LoadMixer();
+  return mixer ? &*mixer : nullptr;
+}
+
+void* SoundLibraryFunction(const char* library, const char* name) {
+  void* handle = dlopen(library, RTLD_NOW | RTLD_LOCAL);
+  return handle == nullptr ? nullptr : dlsym(handle, name);
+}
