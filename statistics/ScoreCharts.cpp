@@ -106,10 +106,12 @@ void FillHistogramChart(QChart& chart, const std::vector<int>& scores) {
   chart.addSeries(series);
   auto* axisX = new QBarCategoryAxis;
   axisX->append(ranges);
-  // Small enough that every bin keeps its number whole.
+  // Small enough that every bin keeps its number whole; numbers of three digits and more are turned
+  // on end, as the narrowest bins leave them less width than they need.
   QFont labels = axisX->labelsFont();
   labels.setPixelSize(10);
   axisX->setLabelsFont(labels);
+  if (histogram.First + static_cast<int>(histogram.Counts.size() - 1) * histogram.Width >= 100) axisX->setLabelsAngle(-90);
   axisX->setTitleText(histogram.Width == 1 ? Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score"))
                                                : Tr(QT_TRANSLATE_NOOP("ScoreCharts", "Score, from")));
   chart.addAxis(axisX, Qt::AlignBottom);
