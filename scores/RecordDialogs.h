@@ -13,9 +13,6 @@ public:
   // The program creates its dialogs when they are first needed: each is asked for only as it shows.
   TRecordDialogs(std::function<TfrmUpis&()> nameDialog, std::function<TfrmTop10&()> topTen)
       : NameDialog(std::move(nameDialog)), TopTen(std::move(topTen)) {}
-  TRecordDialogs(TfrmUpis& nameDialog, TfrmTop10& topTen)
-      : TRecordDialogs([&nameDialog]() -> TfrmUpis& { return nameDialog; },
-                       [&topTen]() -> TfrmTop10& { return topTen; }) {}
 
   void ShowNameDialog() override;
   void ShowTopTen() override;

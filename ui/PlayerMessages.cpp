@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <vector>
+
 namespace {
 
 // Each form as its layer writes it, its placeholders numbered in the order they stand.
@@ -93,13 +95,28 @@ QString Filled(const QString& form, const QStringList& parts) {
   return text + form.mid(done);
 }
 
+struct TForm {
+  const char* English;
+  QRegularExpression Pattern;
+};
+
+// Made once: a message and each of its parts is matched against every form.
+const std::vector<TForm>& KnownForms() {
+  static const std::vector<TForm> forms = [] {
+    std::vector<TForm> made;
+    for (const char* form : Forms) made.push_back({form, Pattern(QLatin1String(form))});
+    return made;
+  }();
+  return forms;
+}
+
 QString Translated(const QString& text) {
-  for (const char* form : Forms) {
-    const QRegularExpressionMatch match = Pattern(QLatin1String(form)).match(text);
+  for (const TForm& form : KnownForms()) {
+    const QRegularExpressionMatch match = form.Pattern.match(text);
     if (!match.hasMatch()) continue;
     QStringList parts;
     for (int part = 1; part <= match.lastCapturedIndex(); ++part) parts << Translated(match.captured(part));
-    return Filled(QCoreApplication::translate("PlayerMessages", form), parts);
+    return Filled(QCoreApplication::translate("PlayerMessages", form.English), parts);
   }
   return text;
 }

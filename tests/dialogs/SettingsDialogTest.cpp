@@ -282,7 +282,7 @@ private slots:
 
     TfrmUpis nameDialog(fixture.Folder(), fixture.Game);
     TfrmTop10 topTen(NormalSprites(), fixture.Game);
-    TRecordDialogs records(nameDialog, topTen);
+    TRecordDialogs records([&]() -> TfrmUpis& { return nameDialog; }, [&]() -> TfrmTop10& { return topTen; });
     TfrmSettings dialog(nullptr, fixture.Folder(), fixture.Game, records);
 
     QStringList seen;
