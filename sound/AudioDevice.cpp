@@ -29,13 +29,13 @@ void IgnoreSdlMessage(void*, int, SDL_LogPriority, const char*) {}
 // The sound libraries report, on the terminal, every device they try and cannot open (on a machine
 // without a card: a page of them) and every quirk of a song; the player can act on none of it. The
 // game says itself, once, when it runs silent.
-void QuietSoundLibraries() {
+void QuietSoundLibraries(const TSdl& sdl) {
   // Neither is linked into the program: opened here by name, each is the one instance that SDL and
   // the mixer go on to use, since a process loads a library once.
   if (const auto setHandler = reinterpret_cast<decltype(&snd_lib_error_set_handler)>(
           SoundLibraryFunction("libasound.so.2", "snd_lib_error_set_handler")))
     setHandler(IgnoreAlsaMessage);
-  SDL_LogSetOutputFunction(IgnoreSdlMessage, nullptr);
+  sdl.LogSetOutputFunction(IgnoreSdlMessage, nullptr);
   if (const auto setLog = reinterpret_cast<decltype(&fluid_set_log_function)>(
           SoundLibraryFunction("libfluidsynth.so.3", "fluid_set_log_function")))
     for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) setLog(level, nullptr, nullptr);
@@ -51,16 +51,17 @@ bool OpenDevice() {
 bool OpenAudio() {
   const TMixer* mixer = Mixer();
   if (mixer == nullptr) return false;
-  QuietSoundLibraries();
+  const TSdl& sdl = mixer->Sdl;
+  QuietSoundLibraries(sdl);
   // The game's own windowing layer handles signals; SDL must not replace its handlers.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   mixer->Init(MIX_INIT_MID);
   mixer->SetSoundFonts(SoundFontPath);
   // Without a usable device (headless machine, busy card) the game plays nothing rather than wait.
   if (!OpenDevice()) {
     mixer->Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl.QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   mixer->QuerySpec(&Frequency, &Format, &Channels);

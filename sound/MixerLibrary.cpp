@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 
 #include <optional>
+#include <type_traits>
 
 namespace {
 
@@ -16,11 +17,17 @@ std::optional<TMixer> LoadMixer() {
   if (library == nullptr) return std::nullopt;
   TMixer mixer;
   bool complete = true;
-#define BRINDLOW_MIXER_BIND(name)                                                                \
-  mixer.name = reinterpret_cast<decltype(mixer.name)>(dlsym(library, "Mix_" #name)); \
-  complete = complete && mixer.name != nullptr;
+  // A handle's lookup also searches the libraries loaded with it, SDL among them.
+#define BRINDLOW_BIND(prefix, pointer, name)                                           \
+  pointer = reinterpret_cast<std::remove_reference_t<decltype(pointer)>>(dlsym(library, prefix #name)); \
+  complete = complete && pointer != nullptr;
+#define BRINDLOW_MIXER_BIND(name) BRINDLOW_BIND("Mix_", mixer.name, name)
+#define BRINDLOW_SDL_BIND(name) BRINDLOW_BIND("SDL_", mixer.Sdl.name, name)
   BRINDLOW_MIXER_FUNCTIONS(BRINDLOW_MIXER_BIND)
+  BRINDLOW_SDL_FUNCTIONS(BRINDLOW_SDL_BIND)
+#undef BRINDLOW_SDL_BIND
 #undef BRINDLOW_MIXER_BIND
+#undef BRINDLOW_BIND
   if (!complete) return std::nullopt;
   return mixer;
 }

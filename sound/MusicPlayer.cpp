@@ -1,8 +1,6 @@
 // The song player over the mixer's music stream (MIDI through the soundfont synthesiser).
 #include "MusicPlayer.h"
 
-#include <SDL.h>
-
 #include "AudioDevice.h"
 #include "MixerLibrary.h"
 
@@ -19,7 +17,7 @@ void TMusicPlayer::Open() {
   if (AudioReady()) {
     Mix_Music* song = Mixer()->LoadMUS(FileName.c_str());
     if (song == nullptr)
-      throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
+      throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mixer()->Sdl.GetError());
     Song = song;
   }
   DeviceOpen = true;
@@ -30,7 +28,7 @@ void TMusicPlayer::Play() {
   // The mixer always starts a song from its beginning: from the start after Open or Rewind, and
   // again from the start once the song has ended. A playing song goes on.
   if (Song != nullptr && Mixer()->PlayingMusic() == 0 && Mixer()->PlayMusic(AsMusic(Song), 1) != 0)
-    throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mix_GetError());
+    throw EMCIDeviceError("The song \"" + FileName + "\" cannot be played: " + Mixer()->Sdl.GetError());
 }
 
 void TMusicPlayer::Close() {

@@ -46,7 +46,8 @@ Mix_Chunk* DefaultBeep() {
   TChunkCache& cache = Cache();
   if (cache.Beep == nullptr) {
     const auto wave = MakeToneWave(880, 150);
-    cache.Beep = Mixer()->LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+    const TMixer* mixer = Mixer();
+    cache.Beep = mixer->LoadWAV_RW(mixer->Sdl.RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
   }
   return cache.Beep;
 }
@@ -81,10 +82,10 @@ Mix_Chunk* DecodeWaveFile(const std::string& path) {
   if (mixer == nullptr) return nullptr;
   // The mixer's loader does not close the file on every failure (one shorter than a wave header
   // is left open), so the file is opened and closed here.
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  SDL_RWops* file = mixer->Sdl.RWFromFile(path.c_str(), "rb");
   if (file == nullptr) return nullptr;
   Mix_Chunk* chunk = mixer->LoadWAV_RW(file, 0);
-  SDL_RWclose(file);
+  mixer->Sdl.RWclose(file);
   return chunk;
 }
 
