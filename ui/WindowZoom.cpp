@@ -10,6 +10,8 @@
 #include <cassert>
 #include <cmath>
 
+#include "ZoomedIndicators.h"
+
 namespace {
 
 constexpr const char* ZoomProperty = "brindlowZoom";
@@ -69,8 +71,11 @@ void ZoomWindow(QWidget& window, double zoom) {
   if (font.isValid()) window.setFont(ZoomedFont(font.value<QFont>(), zoom));
   window.setFixedSize(ZoomedRect(window.property(PlaceProperty).toRect(), zoom).size());
   // Parents before children: findChildren lists them in that order.
-  for (QWidget* control : controls)
+  for (QWidget* control : controls) {
     if (control->property(PlaceProperty).isValid()) Apply(*control, zoom);
+    // At the classic step the marks are the application style's own, untouched.
+    if (zoom != 1.0) ZoomIndicator(*control);
+  }
   window.update();
 }
 

@@ -2,8 +2,12 @@
 // and menu that choose them, the Preferences dialog, and the game played the same at every pace.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +97,41 @@ private slots:
     lines.SetZoom(1);
     QCOMPARE(Places(lines), classic);
     QCOMPARE(lines.size(), QSize(460, 446));
+  }
+
+  void CheckMarksAndSliderHandlesGrowWithTheStepAndAreClassicAtTheClassicStep() {
+    QDialog dialog;
+    dialog.resize(200, 100);
+    auto* box = new QCheckBox(QStringLiteral("Box"), &dialog);
+    auto* radio = new QRadioButton(QStringLiteral("Radio"), &dialog);
+    auto* slider = new QSlider(Qt::Horizontal, &dialog);
+    box->setGeometry(8, 8, 150, 17);
+    radio->setGeometry(8, 30, 150, 17);
+    slider->setGeometry(8, 55, 150, 21);
+    const auto sizes = [&] {
+      QStyleOptionButton boxOption;
+      boxOption.initFrom(box);
+      QStyleOptionButton radioOption;
+      radioOption.initFrom(radio);
+      QStyleOptionSlider sliderOption;
+      sliderOption.initFrom(slider);
+      sliderOption.orientation = Qt::Horizontal;
+      sliderOption.maximum = 99;
+      return QList<QSize>{
+          box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &boxOption, box).size(),
+          radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &radioOption, radio).size(),
+          slider->style()->subControlRect(QStyle::CC_Slider, &sliderOption, QStyle::SC_SliderHandle, slider).size()};
+    };
+    const QList<QSize> classic = sizes();
+    ZoomWindow(dialog, 1);
+    // A classic window is drawn by the application's style alone.
+    QCOMPARE(box->style(), QApplication::style());
+    QCOMPARE(sizes(), classic);
+    ZoomWindow(dialog, 2);
+    const QList<QSize> doubled = sizes();
+    for (int i = 0; i < classic.size(); ++i) QCOMPARE(doubled[i], classic[i] * 2);
+    ZoomWindow(dialog, 1);
+    QCOMPARE(sizes(), classic);
   }
 
   void TheArtIsMadeForTheStepAndTheBoardKeepsWhatItShows() {
