@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "GameFolders.h"
 #include "RuntimeFolder.h"
+#include "StartPictureCache.h"
 #include "Translations.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   TBankSound sound;
-  TProgram program(folders, sound);
+  TProgram program(folders, sound, {}, StartPictureCacheFolder());
   program.Show();
   return application.exec();
 }

@@ -3,11 +3,12 @@
 
 #include "WindowZoom.h"
 
-TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn)
+TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn,
+                   std::string pictureCacheFolder)
     : DataDirectory(folders.DataDirectory),
       RecordDialogs([this]() -> TfrmUpis& { return NameEntry(); }, [this]() -> TfrmTop10& { return Top10(); }) {
   frmLines = std::make_unique<TfrmLines>(
-      TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn)});
+      TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn), std::move(pictureCacheFolder)});
   frmLines->UseSpriteForm([this]() -> const TfrmSlicice& { return SpriteForm(); });
   frmLines->ScoreDialogs = &RecordDialogs;
   frmLines->ShowTop10 = [this] { Top10().exec(); };

@@ -23,8 +23,10 @@ public:
   // others are created when first needed, each before the windows it brings along, in the order
   // of the classic start: the top-ten, settings, credits and name dialogs, the author card, the help
   // window, and the sprite form, which the main window asks for once its first frame is out.
-  // The sound layer must outlive the program's windows.
-  TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn = {});
+  // The sound layer must outlive the program's windows. Painted start pictures are kept in
+  // `pictureCacheFolder`, or nowhere when it is empty.
+  TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn = {},
+           std::string pictureCacheFolder = {});
 
   // Shows the main window (its FormShow runs now).
   void Show();

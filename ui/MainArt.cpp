@@ -35,10 +35,24 @@ void TfrmLines::SetZoom(double zoom) {
   if (ZoomChanged) ZoomChanged(zoom);
 }
 
-QPixmap TfrmLines::StartPicture() const {
-  // The built pictures invite in English; another language has its invitation painted afresh.
+QPixmap TfrmLines::StartPicture() {
+  const auto keptOrPainted = [this](double scale, const QString& invitation) {
+    if (QImage kept = StartPictures.Find(scale, invitation); !kept.isNull()) return kept;
+    QImage painted = RenderStartPicture(scale, invitation);
+    UnkeptStartPicture = [this, scale, invitation, painted] { StartPictures.Keep(scale, invitation, painted); };
+    if (Started) KeepStartPicture();
+    return painted;
+  };
+  // The built pictures invite in English; another language has its invitation painted, or taken from
+  // the copy an earlier run kept.
   //: On the start picture's green button, about 16 letters at most.
-  return StartPictureAt(ArtSize, tr("Click to play!"));
+  return StartPictureAt(ArtSize, tr("Click to play!"), keptOrPainted);
+}
+
+void TfrmLines::KeepStartPicture() {
+  if (!UnkeptStartPicture) return;
+  UnkeptStartPicture();
+  UnkeptStartPicture = nullptr;
 }
 
 void TfrmLines::SetSymbols(bool symbols) {

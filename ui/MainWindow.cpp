@@ -42,6 +42,7 @@ void WarningBox(QWidget* owner, const QString& title, const QString& text) {
 TfrmLines::TfrmLines(TLinesServices services)
     : QWidget(nullptr, MainWindowFlags),
       Services(std::move(services)),
+      StartPictures(Services.PictureCacheFolder),
       History(Services.DataDirectory),
       Recorder(History, [this] { return GameKeeper && GameKeeper->Game().TurnRunning(); }) {
   assert(Services.Sound != nullptr);
@@ -131,6 +132,7 @@ void TfrmLines::FinishStart() {
   }
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
   LoadSprites();
+  KeepStartPicture();
   // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
   for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
     IconFrames[frame] = QIcon(IconResourcePath(frame));

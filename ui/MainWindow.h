@@ -23,6 +23,7 @@
 #include "PreferencesDialog.h"
 #include "ScaledArt.h"
 #include "SettingsChanges.h"
+#include "StartPictureCache.h"
 
 class QLabel;
 class TBevel;
@@ -50,6 +51,8 @@ struct TLinesServices {
   ISoundLayer* Sound = nullptr;  // lives as long as the window
   // Start-up's warnings ("Sound file is missing!", a data file set aside); a modal box unless replaced.
   TWarn Warn;
+  // Where start pictures that had to be painted are kept for later runs; empty: none are kept.
+  std::string PictureCacheFolder;
 };
 
 class TfrmLines : public QWidget,
@@ -187,7 +190,9 @@ private:
   // the preview in them.
   void LoadSprites();
   // The start picture for ArtSize, inviting in the player's language.
-  QPixmap StartPicture() const;
+  QPixmap StartPicture();
+  // Keeps the start picture last painted, if it is not kept yet.
+  void KeepStartPicture();
   void ShowCellPicture(int cell);
   void CreateExtras();
   // The choices kept from an earlier run, or the step that fits the screen at a first start.
@@ -227,6 +232,9 @@ private:
   bool KeepGameOnClose() const;
 
   TLinesServices Services;
+  TStartPictureCache StartPictures;
+  // Writing a painted start picture's copy, put off until the first frame is out.
+  std::function<void()> UnkeptStartPicture;
   std::function<const TfrmSlicice&()> SpriteFormSource;
   TGameVariables GameVariables;
 

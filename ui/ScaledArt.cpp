@@ -42,10 +42,10 @@ std::vector<QPixmap> SpritePicturesAt(const TArtSize& size) {
   return pictures;
 }
 
-QPixmap StartPictureAt(const TArtSize& size, const QString& invitation) {
+QPixmap StartPictureAt(const TArtSize& size, const QString& invitation, const TStartPainter& paint) {
   const double scale = PixelScale(size);
   QImage picture = BuiltIn(scale) && invitation == QLatin1String(StartInvitation)
                       ? LoadJpeg(StartPictureResourcePath(static_cast<int>(scale)))
-                      : RenderStartPicture(scale, invitation);
+                      : paint(scale, invitation);
   return AtRatio(QPixmap::fromImage(std::move(picture)), size.DevicePixelRatio);
 }

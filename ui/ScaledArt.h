@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QPixmap>
+
+#include <functional>
 #include <vector>
 
 #include "StartPicture.h"
@@ -23,7 +25,11 @@ double PixelScale(const TArtSize& size);
 // has always shown; any other size is painted on the call.
 std::vector<QPixmap> SpritePicturesAt(const TArtSize& size);
 
+// Makes a start picture the program does not carry: at a pixel scale, with an invitation.
+using TStartPainter = std::function<QImage(double scale, const QString& invitation)>;
+
 // The start picture, covering 460 × 446 times Zoom logical pixels (the height rounded to a whole pixel):
-// the built-in JPEG at a pixel scale of 1 or 2 with the English invitation, otherwise painted on the call
+// the built-in JPEG at a pixel scale of 1 or 2 with the English invitation, otherwise made by `paint`
 // with `invitation` on its pill. Symbols do not change it.
-QPixmap StartPictureAt(const TArtSize& size, const QString& invitation = QString::fromLatin1(StartInvitation));
+QPixmap StartPictureAt(const TArtSize& size, const QString& invitation = QString::fromLatin1(StartInvitation),
+                       const TStartPainter& paint = RenderStartPicture);

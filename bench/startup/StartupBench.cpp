@@ -168,8 +168,10 @@ TStartWatch WatchStart(pid_t process, Clock::time_point drawn, std::chrono::mill
 TProgramRun RunOnce(TScreenWatch& screen, const fs::path& program, std::chrono::milliseconds settle,
                     const fs::path& configHome) {
   screen.Reset();
-  // The player's preferences (the zoom among them) are read from here.
+  // The player's preferences (the zoom among them) are read from here, and the start pictures
+  // painted at the first run are kept here for the later ones, as a player's are.
   setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+  setenv("XDG_CACHE_HOME", configHome.c_str(), 1);
   const std::string path = program.string();
   char* arguments[] = {const_cast<char*>(path.c_str()), nullptr};
   const Clock::time_point started = Clock::now();
