@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cassert>
 
-TStablo::TStablo(const TBoard& board, const TEdgeSets& edges) : Board(board), Neighbours{}, Queue{}, Blocked{} {
+TStablo::TStablo(const TBoard& board, const TEdgeSets& edges)
+    : Board(board), Neighbours{}, Queue{}, ParentOf{}, Blocked{} {
   // Up, left, down, right: this order decides which of several shortest routes is taken. The edge
   // sets are asked once here rather than at every step.
   const struct {
@@ -60,16 +61,13 @@ void TStablo::Visit(int neighbour, int parent, int& tail) {
 }
 
 void TStablo::BuildPath() {
-  // A parent's node lies before its child's, so one sweep back over the nodes finds the whole route,
-  // from the target to the source; it is then turned round.
-  int cell = Target;
+  // Each cell enters the tree once, so the nodes map every cell of it to its parent; the route is
+  // then read from the target back to the source, in as many steps as it is long, and turned round.
+  // The map keeps earlier searches' entries, so a target outside the tree (a call the contract
+  // rules out) would follow a stale chain: no route is longer than the board.
+  for (int position = 1; position < NodeCount; ++position)
+    ParentOf[Nodes[position].Cell] = static_cast<std::uint8_t>(Nodes[position].Parent);
   PathLength = 0;
-  for (int position = NodeCount - 1; position >= 1 && cell != 0; --position) {
-    const TNode& node = Nodes[position];
-    if (node.Cell != cell) continue;
-    ++PathLength;
-    Path[PathLength] = cell;
-    cell = node.Parent;
-  }
+  for (int cell = Target; cell != 0 && PathLength < CellCount; cell = ParentOf[cell]) Path[++PathLength] = cell;
   std::reverse(Path.Items.begin(), Path.Items.begin() + PathLength);
 }

@@ -41,6 +41,8 @@ private:
   // and only one that may be entered advances the queue, which has a spare place for the last write.
   // The queue becomes Nodes when the search ends.
   std::array<TNode, CellCount + 1> Queue;
+  // BuildPath's map from each cell of the tree to its parent.
+  std::array<std::uint8_t, CellCount + 1> ParentOf;
   // The board by cell number, with every cell of the tree marked as well: 0 where a step may enter.
   std::array<BallCode, CellCount + 1> Blocked;
 };
