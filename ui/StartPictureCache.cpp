@@ -8,7 +8,6 @@
 #include <QImageWriter>
 
 #include <cmath>
-#include <vector>
 
 #include "ArtScale.h"
 #include "AssetNames.h"
@@ -26,14 +25,22 @@ constexpr std::size_t LargestFile = 16 * 1024 * 1024;
 QString ScalePart(double scale) { return QStringLiteral("start-%1-").arg(std::lround(scale * 100)); }
 
 // What the picture shows depends on the art, which the built-in classic picture stands for, and on
-// the invitation.
+// the invitation. The art's part is read and hashed once a run.
 QString Fingerprint(double scale, const QString& invitation) {
-  QFile builtIn(StartPictureResourcePath(1));
+  static const QByteArray art = [] {
+    QFile builtIn(StartPictureResourcePath(1));
+    return builtIn.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(builtIn.readAll(), QCryptographicHash::Sha1)
+                                              : QByteArray();
+  }();
   QCryptographicHash hash(QCryptographicHash::Sha1);
-  if (builtIn.open(QIODevice::ReadOnly)) hash.addData(builtIn.readAll());
+  hash.addData(art);
   hash.addData(invitation.toUtf8());
   hash.addData(QByteArray::number(scale));
   return QString::fromLatin1(hash.result().toHex().left(16));
+}
+
+QString FileName(double scale, const QString& invitation) {
+  return ScalePart(scale) + Fingerprint(scale, invitation) + QStringLiteral(".jpg");
 }
 
 }  // namespace
@@ -46,22 +53,21 @@ std::string StartPictureCacheFolder() {
 
 TStartPictureCache::TStartPictureCache(std::string folder) : Folder(std::move(folder)) {}
 
-std::string TStartPictureCache::FilePath(double scale, const QString& invitation) const {
-  return Folder + '/' + (ScalePart(scale) + Fingerprint(scale, invitation) + QStringLiteral(".jpg")).toStdString();
-}
+std::string TStartPictureCache::FilePath(const QString& name) const { return Folder + '/' + name.toStdString(); }
 
 QImage TStartPictureCache::Find(double scale, const QString& invitation) const {
   if (Folder.empty()) return {};
   try {
     std::string why;
-    std::optional<TFile> file = OpenDataFile(FilePath(scale, invitation), why);
+    std::optional<TFile> file = OpenDataFile(FilePath(FileName(scale, invitation)), why);
     if (!file) return {};
     const auto size = static_cast<std::size_t>(file->Status().st_size);
     if (size > LargestFile) return {};
-    std::vector<std::uint8_t> bytes(size);
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     // libjpeg fills a cut stream's missing rows with grey rather than fail; a whole one ends in EOI.
-    if (file->Read(bytes) != size || size < 2 || bytes[size - 2] != 0xFF || bytes[size - 1] != 0xD9) return {};
-    QImage picture = DecodeJpeg(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(size)));
+    if (file->Read({reinterpret_cast<std::uint8_t*>(bytes.data()), size}) != size || !bytes.endsWith("\xFF\xD9"))
+      return {};
+    QImage picture = DecodeJpeg(bytes);
     const QSize expected(ScaledLength(StartPictureWidth, scale), ScaledLength(StartPictureHeight, scale));
     return picture.size() == expected ? picture : QImage();
   } catch (const std::exception&) {
@@ -80,7 +86,8 @@ void TStartPictureCache::Keep(double scale, const QString& invitation, const QIm
   if (!writer.write(picture)) return;
   const QDir folder(QString::fromStdString(Folder));
   if (!folder.mkpath(QStringLiteral("."))) return;
-  const std::string path = FilePath(scale, invitation);
+  const QString name = FileName(scale, invitation);
+  const std::string path = FilePath(name);
   try {
     ReplaceFile(path, WorkFilePath(path), [&encoded](TFile& work) {
       work.Write({reinterpret_cast<const std::uint8_t*>(encoded.constData()), static_cast<std::size_t>(encoded.size())});
@@ -89,7 +96,6 @@ void TStartPictureCache::Keep(double scale, const QString& invitation, const QIm
     return;
   }
   // One copy a scale: the others show an invitation or art no longer wanted.
-  const QString kept = QString::fromStdString(path).section(QLatin1Char('/'), -1);
-  for (const QString& name : folder.entryList({ScalePart(scale) + QStringLiteral("*.jpg")}, QDir::Files))
-    if (name != kept) DeleteFileQuietly(folder.filePath(name).toStdString());
+  for (const QString& other : folder.entryList({ScalePart(scale) + QStringLiteral("*.jpg")}, QDir::Files))
+    if (other != name) DeleteFileQuietly(FilePath(other));
 }

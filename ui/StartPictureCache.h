@@ -26,7 +26,8 @@ public:
   void Keep(double scale, const QString& invitation, const QImage& picture) const;
 
 private:
-  std::string FilePath(double scale, const QString& invitation) const;
+  // The path of the file `name` in the folder.
+  std::string FilePath(const QString& name) const;
 
   std::string Folder;
 };
