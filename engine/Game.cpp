@@ -3,6 +3,7 @@
 
 #include <cassert>
 
+#include "ByTimer.h"
 #include "GameSettings.h"
 
 TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
@@ -20,14 +21,7 @@ TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation
       Stablo(Board, Edges) {}
 
 const TTimerState& TGame::Timer(TAnimationTimer timer) const {
-  switch (timer) {
-    case TAnimationTimer::Move: return MoveTimer;
-    case TAnimationTimer::Jump: return JumpTimer;
-    case TAnimationTimer::Make: return MakeTimer;
-    case TAnimationTimer::Destroy: return DestroyTimer;
-  }
-  assert(false && "unknown timer");
-  return MoveTimer;
+  return ByTimer(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
 }
 
 TTimerState& TGame::TimerState(TAnimationTimer timer) { return const_cast<TTimerState&>(Timer(timer)); }

@@ -3,24 +3,33 @@
 
 #include <cassert>
 
+TGameKeeper::TGameKeeper(TGame& game) : Rules(game) {}
+
 TGameKeeper::TGameKeeper(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
                          TRandom& random, TGameVariables& variables)
-    : Rules(view, effects, animation, scores, random, variables) {}
+    : OwnGame(std::in_place, view, effects, animation, scores, random, variables), Rules(*OwnGame) {}
 
 void TGameKeeper::PanelClick(int cell) {
-  // A move can only start from a resting game; other clicks need nothing kept.
-  if (!Rules.Resting()) {
-    Rules.PanelClick(cell);
-    return;
-  }
-  TGameState before = Rules.State();
+  ClickStarting();
   Rules.PanelClick(cell);
-  if (!Rules.TimerEnabled(TAnimationTimer::Move)) return;
+  ClickEnded();
+}
+
+void TGameKeeper::ClickStarting() {
+  // A move can only start from a resting game; other clicks need nothing kept.
+  BeforeClick.reset();
+  if (Rules.Resting()) BeforeClick = Rules.State();
+}
+
+void TGameKeeper::ClickEnded() {
+  std::optional<TGameState> before;
+  before.swap(BeforeClick);
+  if (!before || !Rules.TimerEnabled(TAnimationTimer::Move)) return;
   if (!HistoryCurrent()) {
     History.clear();
     HistorySerial = Rules.GameSerial();
   }
-  History.push_back(std::move(before));
+  History.push_back(std::move(*before));
 }
 
 bool TGameKeeper::CanUndo() const { return Rules.Resting() && HistoryCurrent() && !History.empty(); }

@@ -1,6 +1,7 @@
 // The game with what outlives its moves: the states to go back to, and the record that a save keeps.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "Game.h"
@@ -13,11 +14,15 @@ struct TSavedGame {
   friend bool operator==(const TSavedGame&, const TSavedGame&) = default;
 };
 
-// Owns the one game and its undo history. Board clicks reach the game through PanelClick, which keeps
-// the state before every click that sets a ball going; everything else (timer ticks, new games) goes
-// to Game() directly. A new game, however it starts, leaves nothing to undo.
+// The undo history of one game. Board clicks reach the game through PanelClick (or between
+// ClickStarting and ClickEnded, for a caller that delivers the click itself), which keeps the state
+// before every click that sets a ball going; everything else (timer ticks, new games) goes to Game()
+// directly. A new game, however it starts, leaves nothing to undo.
 class TGameKeeper {
 public:
+  // Keeps the history of a game that lives elsewhere and outlives the keeper: the window's.
+  explicit TGameKeeper(TGame& game);
+  // Owns a game of its own on these interfaces: the headless players'.
   TGameKeeper(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
               TRandom& random, TGameVariables& variables);
 
@@ -26,6 +31,10 @@ public:
 
   // A click on board cell 1..81, as TGame::PanelClick.
   void PanelClick(int cell);
+  // Around a click that the caller hands to the game itself: the state before it is taken, and kept
+  // once the click has set a ball going.
+  void ClickStarting();
+  void ClickEnded();
 
   // Whether Undo would take a move back: the game rests and has a move since its start.
   bool CanUndo() const;
@@ -43,7 +52,10 @@ public:
 private:
   bool HistoryCurrent() const { return HistorySerial == Rules.GameSerial(); }
 
-  TGame Rules;
+  std::optional<TGame> OwnGame;
+  TGame& Rules;
   std::vector<TGameState> History;
   int HistorySerial = 0;  // the game the history belongs to
+  // The state before the click being delivered; only a resting game's click can start a move.
+  std::optional<TGameState> BeforeClick;
 };

@@ -29,6 +29,8 @@ std::string TBankSound::CheckSoundBank(const std::string& bankDirectory) {
 }
 
 std::string TBankSound::StartSound() {
+  SoundStarted = true;
+  SetVolumes(EffectPercent, MusicPercent);
   std::string warning = Sound.StartSound(TempDirectory());
   SilenceCheck.start();
   return warning;
@@ -56,6 +58,9 @@ void TBankSound::ReleaseDeviceWhenSilent() {
 }
 
 void TBankSound::SetVolumes(int effects, int music) {
+  EffectPercent = effects;
+  MusicPercent = music;
+  if (!SoundStarted) return;
   SetEffectVolume(effects);
   SetMusicVolume(music);
 }

@@ -33,4 +33,8 @@ private:
   TMusicPlayer Player;
   TGameSound Sound;
   QTimer SilenceCheck;
+  // The volumes asked for, applied from StartSound on: setting one opens the audio device.
+  bool SoundStarted = false;
+  int EffectPercent = 100;
+  int MusicPercent = 100;
 };

@@ -6,10 +6,11 @@
 TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn,
                    std::string pictureCacheFolder)
     : DataDirectory(folders.DataDirectory),
-      RecordDialogs([this]() -> TfrmUpis& { return NameEntry(); }, [this]() -> TfrmTop10& { return Top10(); }) {
-  frmLines = std::make_unique<TfrmLines>(
-      TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound, std::move(warn), std::move(pictureCacheFolder)});
-  frmLines->UseSpriteForm([this]() -> const TfrmSlicice& { return SpriteForm(); });
+      RecordDialogs([this]() -> TfrmUpis& { return NameEntry(); }, [this]() -> TfrmTop10& { return Top10(); }),
+      WindowRooms(std::move(pictureCacheFolder), [this]() -> const TfrmSlicice& { return SpriteForm(); }) {
+  frmLines = std::make_unique<TfrmLines>(TLinesServices{folders.BankDirectory, folders.DataDirectory, &sound,
+                                                        &WindowRooms.Look(), std::move(warn)});
+  WindowRooms.Furnish(*frmLines, folders.DataDirectory, sound);
   frmLines->ScoreDialogs = &RecordDialogs;
   frmLines->ShowTop10 = [this] { Top10().exec(); };
   frmLines->ShowSettings = [this] {
@@ -18,12 +19,12 @@ TProgram::TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServic
   };
   frmLines->ShowAbout = [this] { About().exec(); };
   frmLines->ShowHelp = [this] { Help().exec(); };
-  frmLines->ShowStatistics = [this] {
-    if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(frmLines->GameHistory());
+  WindowRooms.Recorder().ShowStatistics = [this] {
+    if (!frmStatistics) frmStatistics = std::make_unique<TfrmStatistics>(WindowRooms.Recorder().History());
     frmStatistics->exec();
   };
   // The dialogs follow the main window's zoom step: each takes the step of the moment it is created.
-  frmLines->ZoomChanged = [this](double zoom) { ZoomDialogs(zoom); };
+  WindowRooms.Look().ZoomChanged = [this](double zoom) { ZoomDialogs(zoom); };
 }
 
 void TProgram::ZoomDialogs(double zoom) {
@@ -74,4 +75,4 @@ const TfrmSlicice& TProgram::SpriteForm() {
   return *frmSlicice;
 }
 
-void TProgram::Zoomed(QWidget& dialog) { ZoomWindow(dialog, frmLines->Zoom()); }
+void TProgram::Zoomed(QWidget& dialog) { ZoomWindow(dialog, WindowRooms.Look().Zoom()); }

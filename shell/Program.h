@@ -16,15 +16,16 @@
 #include "SpriteForm.h"
 #include "StatisticsDialog.h"
 #include "TopTenDialog.h"
+#include "WindowRooms.h"
 
 class TProgram {
 public:
-  // Creates the main window, whose FormCreate runs first, before any other window exists. The
-  // others are created when first needed, each before the windows it brings along, in the order
-  // of the classic start: the top-ten, settings, credits and name dialogs, the author card, the help
-  // window, and the sprite form, which the main window asks for once its first frame is out.
-  // The sound layer must outlive the program's windows. Painted start pictures are kept in
-  // `pictureCacheFolder`, or nowhere when it is empty.
+  // Creates the main window, whose FormCreate runs first, before any other window exists, and the
+  // extras beside it. The others are created when first needed, each before the windows it brings
+  // along, in the order of the classic start: the top-ten, settings, credits and name dialogs, the
+  // author card, the help window, and the sprite form, which the main window asks for once its first
+  // frame is out. The sound layer must outlive the program's windows. Painted start pictures are
+  // kept in `pictureCacheFolder`, or nowhere when it is empty.
   TProgram(const TGameFolders& folders, ISoundLayer& sound, TLinesServices::TWarn warn = {},
            std::string pictureCacheFolder = {});
 
@@ -32,6 +33,7 @@ public:
   void Show();
 
   TfrmLines& Lines() { return *frmLines; }
+  TWindowRooms& Rooms() { return WindowRooms; }
   TfrmTop10& Top10();
   TfrmSettings& Settings();
   TfrmAbout& About();
@@ -48,6 +50,8 @@ private:
 
   // A record's name dialog, then its top-ten dialog.
   TRecordDialogs RecordDialogs;
+  // Before the main window, which is made with its look and outlived by it.
+  TWindowRooms WindowRooms;
   std::unique_ptr<TfrmLines> frmLines;
   std::unique_ptr<TfrmTop10> frmTop10;
   std::unique_ptr<TfrmSettings> frmSettings;

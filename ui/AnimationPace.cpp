@@ -3,23 +3,7 @@
 
 #include <cassert>
 
-namespace {
-
-int ClassicInterval(TAnimationTimer timer) {
-  switch (timer) {
-    case TAnimationTimer::Move: return 55;
-    case TAnimationTimer::Jump: return 60;
-    case TAnimationTimer::Make: return 50;
-    case TAnimationTimer::Destroy: return 60;
-  }
-  assert(false && "unknown timer");
-  return 60;
-}
-
-}  // namespace
-
-int AnimationInterval(TAnimationTimer timer, TAnimationPace pace) {
-  const int classic = ClassicInterval(timer);
+int AnimationInterval(TAnimationTimer timer, int classic, TAnimationPace pace) {
   switch (pace) {
     case TAnimationPace::Classic: return classic;
     case TAnimationPace::Fast: return (classic + 1) / 2;

@@ -9,5 +9,5 @@ enum class TAnimationPace {
   Reduced,  // no bounce while selected; moves and growth shown in one step
 };
 
-// The interval of an animation timer at a pace, in milliseconds.
-int AnimationInterval(TAnimationTimer timer, TAnimationPace pace);
+// The interval of an animation timer at a pace, in milliseconds, from its classic interval.
+int AnimationInterval(TAnimationTimer timer, int classicInterval, TAnimationPace pace);

@@ -4,13 +4,13 @@
 #include <cassert>
 
 #include "Bevels.h"
+#include "ByTimer.h"
 #include "FlatButton.h"
-#include "GameKeeper.h"
-#include "GameOverBoard.h"
+#include "Game.h"
 #include "ImageControl.h"
+#include "LinesExtra.h"
 #include "MainWindow.h"
 #include "WindowZoom.h"
-#include "UndoMark.h"
 
 const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
   switch (set) {
@@ -24,59 +24,24 @@ const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
 }
 
 QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
-  switch (timer) {
-    case TAnimationTimer::Move: return MoveTimer;
-    case TAnimationTimer::Jump: return JumpTimer;
-    case TAnimationTimer::Make: return MakeTimer;
-    case TAnimationTimer::Destroy: return DestroyTimer;
-  }
-  assert(false && "unknown timer");
-  return MoveTimer;
+  return ByTimer(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
 }
 
 void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
-  // Reduced motion shows a selected ball at rest under a steady highlight, and a new ball whole at once.
-  const bool reduced = AnimationPace == TAnimationPace::Reduced;
-  const bool selected = reduced && GameKeeper && GameKeeper->Game().TimerEnabled(TAnimationTimer::Jump) &&
-                        GameKeeper->Game().Fields().SelectedCell == cell;
-  if (reduced && (set == TSpriteSet::Jump || set == TSpriteSet::Make)) {
-    set = TSpriteSet::Normal;
-    frame = 1;
-  }
-  CellPictures[cell - 1] = {set, frame, code};
   CellImage(cell)->SetPicture(Sprites(set).GetSprite(frame, code));
-  CellImage(cell)->SetHighlight(selected);
 }
 
-void TfrmLines::ClearCell(int cell) {
-  // A cell that empties means the board is no longer full: the game-over sign has served.
-  GameOverBoard->hide();
-  CellPictures[cell - 1] = {};
-  CellImage(cell)->ClearPicture();
-  CellImage(cell)->SetHighlight(false);
-}
+void TfrmLines::ClearCell(int cell) { CellImage(cell)->ClearPicture(); }
 
-void TfrmLines::CopyCell(int from, int to) {
-  CellPictures[to - 1] = CellPictures[from - 1];
-  CellImage(to)->SetPicture(CellImage(from)->Picture());
-  CellImage(to)->SetHighlight(false);
-}
+void TfrmLines::CopyCell(int from, int to) { CellImage(to)->SetPicture(CellImage(from)->Picture()); }
 
-void TfrmLines::ShowScore(std::uint16_t score) {
-  panScore->SetCaption(QString::number(score));
-  // Every new game, restored game and taken-back move shows its score, so the mark follows the game.
-  UndoMarkDisplay->setVisible(GameVariables.UndoUsed != 0);
-}
+void TfrmLines::ShowScore(std::uint16_t score) { panScore->SetCaption(QString::number(score)); }
 
 void TfrmLines::ShowBest(std::uint16_t best) { panBest->SetCaption(QString::number(best)); }
 
-void TfrmLines::ClearNextBall(int position) {
-  NextCodes[position - 1] = 0;
-  NextImage(position)->ClearPicture();
-}
+void TfrmLines::ClearNextBall(int position) { NextImage(position)->ClearPicture(); }
 
 void TfrmLines::ShowNextBall(int position, BallCode code) {
-  NextCodes[position - 1] = code;
   NextImage(position)->SetPicture(NormalSprites.GetSprite(1, code));
 }
 
@@ -94,31 +59,27 @@ void TfrmLines::TimerEnabledChanged(TAnimationTimer timer, bool enabled) {
   QTimer& control = AnimationTimer(timer);
   if (!enabled) control.stop();
   else if (!Closing && !control.isActive()) control.start();
-  // Without the bounce the highlight is all that tells of a selection: it comes with the click.
-  const int selected = GameKeeper ? GameKeeper->Game().Fields().SelectedCell : 0;
-  if (timer == TAnimationTimer::Jump && enabled && selected != 0 && AnimationPace == TAnimationPace::Reduced)
-    CellImage(selected)->SetHighlight(true);
-  // A move or a new game starting is no moment to take a move back.
-  UpdateUndoAction();
+  Tell(&TLinesExtra::TimerSwitched, timer, enabled);
 }
+
+void TfrmLines::TurnFinished() { Tell(&TLinesExtra::TurnFinished); }
+
+void TfrmLines::NewGameStarting() { Tell(&TLinesExtra::NewGameStarting); }
 
 void TfrmLines::Tick(TAnimationTimer timer) {
   switch (timer) {
-    case TAnimationTimer::Move:
-      // The last move tick returns only when the whole turn, record dialogs included, has ended.
-      GameKeeper->Game().MoveTimerTimer();
-      ShowGameOverWhenFull();
-      break;
-    case TAnimationTimer::Jump: GameKeeper->Game().JumpTimerTimer(); break;
-    case TAnimationTimer::Make: GameKeeper->Game().MakeTimerTimer(); break;
-    case TAnimationTimer::Destroy: GameKeeper->Game().DestroyTimerTimer(); break;
+    // The last move tick returns only when the whole turn, record dialogs included, has ended.
+    case TAnimationTimer::Move: GameObject->MoveTimerTimer(); break;
+    case TAnimationTimer::Jump: GameObject->JumpTimerTimer(); break;
+    case TAnimationTimer::Make: GameObject->MakeTimerTimer(); break;
+    case TAnimationTimer::Destroy: GameObject->DestroyTimerTimer(); break;
   }
 }
 
 void TfrmLines::WaitUntilOff(TAnimationTimer timer) {
   // The jump never ends by itself; the turn rules wait only for animations that do.
   assert(timer != TAnimationTimer::Jump);
-  while (GameKeeper->Game().TimerEnabled(timer)) {
+  while (GameObject->TimerEnabled(timer)) {
     if (Closing) {
       // The timers are stopped for good: the animation is played out here so that the turn can
       // unwind to the event loop, which then ends the program.

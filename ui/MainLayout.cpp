@@ -76,9 +76,7 @@ void TfrmLines::CreateControls() {
   imgBackground = new TImageControl(this);
   imgBackground->setObjectName(QStringLiteral("imgBackground"));
   imgBackground->setGeometry(384, 320, 81, 81);
-  // A denser screen gets the picture painted at twice the pixels, drawn at the same size.
-  ArtSize.DevicePixelRatio = AssetScale(devicePixelRatioF());
-  imgBackground->SetPicture(StartPicture());
+  ShowStartPicture();
   imgBackground->setToolTip(tr("Click here to play Brindlow!"));
   imgBackground->OnClick = [this](TImageControl&) { imgBackgroundClick(); };
 
@@ -129,10 +127,10 @@ void TfrmLines::CreateControls() {
     QTimer* Timer;
     int Interval;
     Qt::TimerType Type;
-  } timers[] = {{&MoveTimer, AnimationInterval(TAnimationTimer::Move, AnimationPace), Qt::PreciseTimer},
-                {&JumpTimer, AnimationInterval(TAnimationTimer::Jump, AnimationPace), Qt::PreciseTimer},
-                {&MakeTimer, AnimationInterval(TAnimationTimer::Make, AnimationPace), Qt::PreciseTimer},
-                {&DestroyTimer, AnimationInterval(TAnimationTimer::Destroy, AnimationPace), Qt::PreciseTimer},
+  } timers[] = {{&MoveTimer, 55, Qt::PreciseTimer},
+                {&JumpTimer, 60, Qt::PreciseTimer},
+                {&MakeTimer, 50, Qt::PreciseTimer},
+                {&DestroyTimer, 60, Qt::PreciseTimer},
                 {&MusicTimer, 60000, Qt::CoarseTimer},
                 {&IconTimer, 100, Qt::CoarseTimer}};
   for (const auto& timer : timers) {

@@ -1,12 +1,13 @@
 // The main window's start-up, screens, buttons, settings changes and shut-down.
 #include "MainWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
+#include <algorithm>
 #include <cassert>
 
 #include "AfterFirstFrame.h"
@@ -14,18 +15,16 @@
 #include "Bevels.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
-#include "GameKeeper.h"
-#include "GameLock.h"
+#include "Game.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
+#include "LinesArt.h"
 #include "PlayerMessages.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "SoundLayer.h"
 #include "SoundUnavailable.h"
-#include "SpriteForm.h"
 #include "TopLista.h"
-#include "WindowZoom.h"
 
 namespace {
 
@@ -39,27 +38,25 @@ void WarningBox(QWidget* owner, const QString& title, const QString& text) {
 
 }  // namespace
 
-TfrmLines::TfrmLines(TLinesServices services)
-    : QWidget(nullptr, MainWindowFlags),
-      Services(std::move(services)),
-      StartPictures(Services.PictureCacheFolder),
-      History(Services.DataDirectory),
-      Recorder(History, [this] { return GameKeeper && GameKeeper->Game().TurnRunning(); }) {
-  assert(Services.Sound != nullptr);
+TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags), Services(std::move(services)) {
+  BoardViews.Add(*this);
+  assert(Services.Sound != nullptr && Services.Art != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
   setWindowTitle(QStringLiteral("Brindlow v1.52"));
   setFixedSize(460, 446);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   CreateControls();
-  CreateExtras();
   FormCreate();
-  // The places and fonts as they stand now are the classic ones that every zoom step scales.
-  ZoomWindow(*this, ArtSize.Zoom);
-  TakeStoredChoices();
 }
 
 TfrmLines::~TfrmLines() = default;
+
+void TfrmLines::Attach(TLinesExtra& extra) {
+  assert(std::find(Extras.begin(), Extras.end(), &extra) == Extras.end());
+  Extras.push_back(&extra);
+  BoardViews.Add(extra);
+}
 
 void TfrmLines::FormCreate() {
   // The minimise and restore events arrive through changeEvent.
@@ -68,16 +65,15 @@ void TfrmLines::FormCreate() {
   const std::string bankProblem = Services.Sound->CheckSoundBank(Services.BankDirectory);
   BankMissing = !bankProblem.empty();
   SoundUnavailable = BankMissing ? 1 : 0;
-  if (BankMissing) Services.Warn(this, tr("Warning"), PlayerMessage(bankProblem));
+  if (BankMissing) Warn(PlayerMessage(bankProblem));
   SetStartScreen(true);
   ProgramRandom().Randomize();
   // A file error is reported and start-up goes on: each file step leaves usable values behind.
   // A data file that had to be set aside is said once, each in a warning box of its own.
   const auto warnSetAside = [this](const std::string& message) {
-    Services.Warn(this, tr("Warning"), PlayerMessage(message));
+    Warn(PlayerMessage(message));
   };
   RunReportingErrors([&] { LoadSettings(Services.DataDirectory, warnSetAside); });
-  TakeStoredVolumes();
   if (BankMissing) {
     GameSettings.SoundsOff = 1;
     GameSettings.Music = 0;
@@ -94,15 +90,11 @@ void TfrmLines::FormCreate() {
     image->Tag = n;
     image->SetTransparent(false);
     image->setCursor(Qt::PointingHandCursor);
-    image->OnClick = [this](TImageControl& clicked) {
-      if (GameKeeper) BoardClick(clicked.Tag);
-    };
+    image->OnClick = [this](TImageControl& clicked) { CellClick(clicked.Tag); };
   }
   for (int i = 1; i <= 5; ++i)
     NextImages[i - 1] = findChild<TImageControl*>(QStringLiteral("imgNext%1").arg(i));
   RunReportingErrors([&] { LoadScores(Services.DataDirectory, ProgramRandom(), warnSetAside); });
-  GameLock = std::make_unique<TGameLock>(Services.DataDirectory);
-  GameKept = GameLock->Held();
 }
 
 void TfrmLines::showEvent(QShowEvent* event) {
@@ -115,8 +107,8 @@ void TfrmLines::showEvent(QShowEvent* event) {
 }
 
 void TfrmLines::FormShow() {
-  // The game object holds the edge sets, the removal list and the path finder.
-  GameKeeper = std::make_unique<TGameKeeper>(*this, *this, *this, *this, ProgramRandom(), GameVariables);
+  GameObject = std::make_unique<TGame>(BoardViews, *this, *this, *this, ProgramRandom(), GameVariables);
+  Tell(&TLinesExtra::GameCreated);
 }
 
 void TfrmLines::FinishStart() {
@@ -125,19 +117,28 @@ void TfrmLines::FinishStart() {
   // The start-up sound first: it is due within a blink of the first frame.
   if (!BankMissing) {
     RunReportingErrors([this] {
-      ApplyVolumes();
       const std::string warning = Services.Sound->StartSound();
-      if (!warning.empty()) Services.Warn(this, tr("Warning"), PlayerMessage(warning));
+      if (!warning.empty()) Warn(PlayerMessage(warning));
     });
   }
   if (GameSettings.Music != 0) RunReportingErrors([this] { Services.Sound->StartPlay(); });
   LoadSprites();
-  KeepStartPicture();
+  Services.Art->FirstFrameShown();
   // Each frame also at twice the size, which the icon picks where a denser screen asks for it.
   for (int frame = 0; frame < TaskbarIconFrames; ++frame) {
     IconFrames[frame] = QIcon(IconResourcePath(frame));
     IconFrames[frame].addFile(IconResourcePath2x(frame));
   }
+}
+
+void TfrmLines::ShowStartPicture() {
+  //: On the start picture's green button, about 16 letters at most.
+  imgBackground->SetPicture(Services.Art->StartPicture(tr("Click to play!"), devicePixelRatioF()));
+}
+
+void TfrmLines::LoadSprites() {
+  // The sprite sets are filled once the first frame is out; until then there is nothing to fill.
+  if (Started) Services.Art->FillSprites({&NormalSprites, &MakeSprites, &JumpSprites, &DestroySprites});
 }
 
 void TfrmLines::SetWindowColor(const QColor& color) {
@@ -156,6 +157,8 @@ void TfrmLines::SetStartScreen(bool on) {
   repaint();
 }
 
+bool TfrmLines::StartScreenShown() const { return imgBackground->isVisibleTo(this); }
+
 void TfrmLines::UpdatePreviewVisibility() {
   const bool preview = GameSettings.ViewNext != 0;
   panNext->setVisible(preview);
@@ -163,22 +166,30 @@ void TfrmLines::UpdatePreviewVisibility() {
 }
 
 void TfrmLines::imgBackgroundClick() {
-  assert(GameKeeper != nullptr);
+  assert(GameObject != nullptr);
   FinishStart();
   SetWindowColor(palette().color(QPalette::Button));
   SetStartScreen(false);
-  if (!ResumeKeptGame()) GameKeeper->Game().NewGame();
-  UpdateUndoAction();
+  const bool takenUp = std::any_of(Extras.begin(), Extras.end(), [](TLinesExtra* extra) { return extra->TakeFirstGame(); });
+  if (takenUp) Tell(&TLinesExtra::GameTakenUp);
+  else GameObject->NewGame();
+}
+
+void TfrmLines::CellClick(int cell) {
+  if (!GameObject) return;
+  Tell(&TLinesExtra::CellClicking);
+  GameObject->PanelClick(cell);
+  Tell(&TLinesExtra::CellClicked);
 }
 
 void TfrmLines::btnClick(int tag) {
-  DismissSigns();
   switch (tag) {
     case 1:
-      // Also when the new game waits for the running turn: a close meanwhile must not keep the old one.
-      ForgetKeptGame();
-      GameKeeper->Game().RequestNewGame();
-      break;
+      // Told first, also when the new game waits for the running turn: a close meanwhile must not
+      // keep the old one.
+      Tell(&TLinesExtra::NewGameAsked, TNewGameCause::Button);
+      GameObject->RequestNewGame();
+      return;
     case 2:
       if (ShowTop10) ShowTop10();
       break;
@@ -197,20 +208,25 @@ void TfrmLines::btnClick(int tag) {
     default:
       assert(false && "unknown button tag");
   }
-  UpdateUndoAction();
   // The dialogs are windows of their own; the keyboard comes back here, where the Alt keys act.
-  if (tag != 1) TakeKeyboard();
+  TakeKeyboard();
 }
 
 void TfrmLines::ApplySettingsChanges(const TSettingsChanges& changes) {
   if (changes.ViewNextChanged) UpdatePreviewVisibility();
   if (changes.MusicChanged) Services.Sound->ApplyMusicChange();
   if (changes.JokersBombsChanged || changes.LevelChanged) {
-    NextEndReason = TEndReason::Settings;
-    ForgetKeptGame();
-    GameKeeper->Game().RequestNewGame();
+    Tell(&TLinesExtra::NewGameAsked, TNewGameCause::Settings);
+    GameObject->RequestNewGame();
   }
 }
+
+void TfrmLines::TakeKeyboard() {
+  activateWindow();
+  setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmLines::Warn(const QString& text) { Services.Warn(this, tr("Warning"), text); }
 
 void TfrmLines::PlayEffect(TSoundEffect effect) {
   // After the goodbye sound a turn that is unwinding stays silent.
@@ -218,11 +234,10 @@ void TfrmLines::PlayEffect(TSoundEffect effect) {
 }
 
 void TfrmLines::SubmitScore() {
-  // Removed before the record dialogs: a game killed during them must not come back to be offered again.
-  ForgetKeptGame();
-  if (ScoreDialogs == nullptr || !GameKeeper) return;
+  Tell(&TLinesExtra::ScoreOffering);
+  if (ScoreDialogs == nullptr || !GameObject) return;
   const bool offeredBefore = GameVariables.ScoreSubmitted != 0;
-  ::SubmitScore(GameKeeper->Game().Variables, *ScoreDialogs);
+  ::SubmitScore(GameObject->Variables, *ScoreDialogs);
   // A record brought up its name and top-ten dialogs.
   if (!offeredBefore && GameVariables.ScoreSubmitted != 0 && !Closing) TakeKeyboard();
 }
@@ -238,18 +253,11 @@ void TfrmLines::FormClose() {
   // From here on the waits of a running turn play their animation out at once instead of
   // waiting for ticks, and no timer starts again.
   Closing = true;
-  UpdateUndoAction();
-  // Each step is reported on its own, so a file error never keeps the window from closing.
-  if (KeepGameOnClose()) {
-    // Kept now, or by the running turn as it unwinds; its score and its record wait for the game's end.
-    if (GameKeeper->Game().Resting()) SaveRunningGame();
-    RunReportingErrors([this] { Recorder.WritePending(); });
-  } else {
-    RunReportingErrors([this] { SubmitScore(); });
-    RecordGameAtClose();
-    ForgetKeptGame();
-    GameKept = false;
-  }
+  const bool kept = std::any_of(Extras.begin(), Extras.end(), [](const TLinesExtra* extra) { return extra->KeepsGameOnClose(); });
+  // Each step is reported on its own, so a file error never keeps the window from closing. A game an
+  // extra keeps has its score offered when it ends, in a later run.
+  if (!kept) RunReportingErrors([this] { SubmitScore(); });
+  Tell(&TLinesExtra::WindowClosing, !kept);
   if (!BankMissing) RunReportingErrors([this] { Services.Sound->ShutDown(); });
   StopTimers();
   // The sprite sets are freed with the window at the very end of the program, after every timer

@@ -10,50 +10,23 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <string>
+#include <vector>
 
-#include "AnimationPace.h"
+#include "BoardViews.h"
 #include "GameHost.h"
-#include "GameRecorder.h"
 #include "GameVariables.h"
-#include "History.h"
 #include "ImageStorage.h"
-#include "KeysWindow.h"
-#include "Preferences.h"
-#include "PreferencesDialog.h"
-#include "ScaledArt.h"
+#include "LinesExtra.h"
+#include "LinesServices.h"
 #include "SettingsChanges.h"
-#include "StartPictureCache.h"
 
 class QLabel;
 class TBevel;
-class TBoardCursor;
-class TGameOverBoard;
-class TMainMenu;
-class TfrmKeys;
 class TBevelPanel;
 class TFlatButton;
 class TGame;
-class TGameKeeper;
-class TGameLock;
-class TUndoMark;
 class TImageControl;
-class TfrmSlicice;
-class ISoundLayer;
 class IScoreDialogs;
-
-// The collaborators that the window is given rather than finding them itself.
-struct TLinesServices {
-  using TWarn = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
-
-  std::string BankDirectory;  // holds Sound.dat
-  std::string DataDirectory;  // holds Balls.cfg and Score.dat
-  ISoundLayer* Sound = nullptr;  // lives as long as the window
-  // Start-up's warnings ("Sound file is missing!", a data file set aside); a modal box unless replaced.
-  TWarn Warn;
-  // Where start pictures that had to be painted are kept for later runs; empty: none are kept.
-  std::string PictureCacheFolder;
-};
 
 class TfrmLines : public QWidget,
                   public IBoardView,
@@ -67,48 +40,38 @@ public:
   explicit TfrmLines(TLinesServices services);
   ~TfrmLines() override;
 
-  // The hidden form that the sprite sets are filled from once the first frame is out; the program
-  // creates it on that first call, after this window.
-  void UseSpriteForm(std::function<const TfrmSlicice&()> source) { SpriteFormSource = std::move(source); }
+  // An extra beside the classic window, told every classic moment from now on, after the extras
+  // attached before it. It lives as long as the window.
+  void Attach(TLinesExtra& extra);
 
   // The dialogs behind the buttons: each runs its dialog modally; an unset one opens nothing.
   std::function<void()> ShowTop10;
   std::function<TSettingsChanges()> ShowSettings;
   std::function<void()> ShowAbout;
   std::function<void()> ShowHelp;
-  // The Statistics window over GameHistory(), from the context menu and its keys.
-  std::function<void()> ShowStatistics;
   // The name-entry and top-ten dialogs that a new record brings. Until they are set a score is
   // not offered: a record without its name dialog would keep the name of the place it took.
   IScoreDialogs* ScoreDialogs = nullptr;
-  // Told after the window went to another zoom step, so that the dialogs follow it.
-  std::function<void(double zoom)> ZoomChanged;
-
-  // The window's size and art beyond the classic look, each in effect at once (before the first show too):
-  // the zoom step (one of ZoomSteps), symbols on the seven colours, and the animations' pace.
-  void SetZoom(double zoom);
-  double Zoom() const { return ArtSize.Zoom; }
-  void SetSymbols(bool symbols);
-  bool Symbols() const { return ArtSize.Symbols; }
-  void SetPace(TAnimationPace pace);
-  TAnimationPace Pace() const { return AnimationPace; }
-
-  // The player's choices beyond the classic Options as they stand, and taking new ones: each is in effect
-  // at once and kept in the preferences file.
-  TPlayerChoices Choices() const;
-  void Choose(const TPlayerChoices& choices);
-  // Runs the Preferences dialog; its OK takes what it shows.
-  void ShowPreferences();
 
   void SetStartScreen(bool on);
   void UpdatePreviewVisibility();
   void ApplySettingsChanges(const TSettingsChanges& changes);
   void btnClick(int tag);
   void imgBackgroundClick();
+  // A click on a board cell's image, by its tag.
+  void CellClick(int cell);
   // What the first frame does without, done right after it (or at the first click, were that
   // sooner): the sound bank unpacked, the start-up sound, the song, the sprite sets, the icon frames.
   void FinishStart();
   bool StartFinished() const { return Started; }
+  // The art source has new pictures: the start picture is taken again, and so are the sprite sets
+  // (once the first frame is out); what the board shows is for the art's owner to draw again.
+  void ShowStartPicture();
+  void LoadSprites();
+  // After a dialog: the window takes the keyboard back, so that its Alt keys act.
+  void TakeKeyboard();
+  // A warning over the window, titled "Warning": a modal box, or what the program put in its place.
+  void Warn(const QString& text);
 
   // IBoardView.
   void DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) override;
@@ -134,16 +97,18 @@ public:
   void SubmitScore() override;
   std::uint16_t BestScore(int level) override;
 
-  // Read access for the program's other windows and for tests.
-  TGame* Game() const;
-  // The game with its moves to take back; exists from the first show.
-  TGameKeeper* Keeper() const { return GameKeeper.get(); }
+  // Read access for the extras, the program's other windows and tests.
+  TGame* Game() const { return GameObject.get(); }
   // The running game's score and flags, kept from the window's creation on (the game object itself
   // exists only from the first show).
   TGameVariables& Variables() { return GameVariables; }
   const TImageStorage& Sprites(TSpriteSet set) const;
+  TBevelPanel* Board() const { return panTabla; }
+  TBevelPanel* CellPanel(int cell) const { return CellPanels[cell - 1]; }
   TImageControl* CellImage(int cell) const { return CellImages[cell - 1]; }
   TImageControl* NextImage(int position) const { return NextImages[position - 1]; }
+  // Whether the start picture still waits for the first game's click.
+  bool StartScreenShown() const;
   QTimer& AnimationTimer(TAnimationTimer timer);
   QTimer& IconTimerControl() { return IconTimer; }
   const QIcon& IconFrame(int frame) const { return IconFrames[frame]; }
@@ -151,29 +116,11 @@ public:
   bool IsMinimized() const { return Minimized; }
   bool IsClosing() const { return Closing; }
   bool SoundBankMissing() const { return BankMissing; }
-  // The cell the keyboard's cursor frames, 0 while it is hidden.
-  int KeyboardCursor() const { return CursorCell; }
-  const TGameOverBoard& GameOverSign() const { return *GameOverBoard; }
-  TMainMenu& ContextMenu() { return *Menu; }
-  TPreferences& PlayerPreferences() { return Preferences; }
-  // Every ended game, in History.db beside Score.dat; the file is opened at the first game's end.
-  THistory& GameHistory() { return History; }
-  // Notes the start of each game and records its end; a game taken up again starts here too.
-  TGameRecorder& GameRecorder() { return Recorder; }
-  // Whether this copy keeps its running game in Game.sav: only the first copy running on a data folder.
-  bool KeepsGames() const;
-  const QWidget& UndoMark() const;
-  // The line under the score displays that says a kept game has been taken up again.
-  const QLabel& ResumeNotice() const { return *labResumed; }
 
 protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateControls();
@@ -186,57 +133,17 @@ private:
   void SetWindowColor(const QColor& color);
   void Tick(TAnimationTimer timer);
   void StopTimers();
-  // Fills the sprite sets for ArtSize (from the sprite form at the classic size) and shows the board and
-  // the preview in them.
-  void LoadSprites();
-  // The start picture for ArtSize, inviting in the player's language.
-  QPixmap StartPicture();
-  // Keeps the start picture last painted, if it is not kept yet.
-  void KeepStartPicture();
-  void ShowCellPicture(int cell);
-  void CreateExtras();
-  // The choices kept from an earlier run, or the step that fits the screen at a first start.
-  void TakeStoredChoices();
-  void TakeStoredVolumes();
-  void ConnectChoices();
-  void ApplyVolumes();
-  void ShowChoicesInMenu();
-  // Keyboard play and the extras around the classic game.
-  void MoveCursor(int columns, int rows);
-  void HideCursor();
-  void ShowGameOverWhenFull();
-  // The game-over sign and the resume notice stay until the player's next click or key.
-  void DismissSigns();
-  void PopUpMenu(const QPoint& globalPosition);
-  void ShowKeys();
-  TKeyRows KeyRows() const;
-  // After a dialog: the window takes the keyboard back, so the board's keys and the Alt keys act.
-  void TakeKeyboard();
-  // The history of ended games.
-  void CreateHistory();
-  void ShowStatisticsWindow();
-  void RecordGameAtClose();
-  // Records the game that the turn just finished filled the board of.
-  void RecordFullBoard();
-  // A game that ends on a full board ended because it was full, whatever asked for its end.
-  TEndReason EndReason(TEndReason asked) const;
-  // Every click on the board and its keys' clicks.
-  void BoardClick(int cell);
-  // Taking moves back, and the running game kept in Game.sav.
-  void UndoMove();
-  void UpdateUndoAction();
-  bool ResumeKeptGame();
-  void KeepRunningGame();
-  void SaveRunningGame();
-  void ForgetKeptGame();
-  bool KeepGameOnClose() const;
+  // Tells every extra one moment, in the order they were attached.
+  template <typename Moment, typename... Arguments>
+  void Tell(Moment moment, const Arguments&... arguments) {
+    for (TLinesExtra* extra : Extras) (extra->*moment)(arguments...);
+  }
 
   TLinesServices Services;
-  TStartPictureCache StartPictures;
-  // Writing a painted start picture's copy, put off until the first frame is out.
-  std::function<void()> UnkeptStartPicture;
-  std::function<const TfrmSlicice&()> SpriteFormSource;
   TGameVariables GameVariables;
+  std::vector<TLinesExtra*> Extras;
+  // The window first, then the extras: what the game draws reaches them all.
+  TBoardViews BoardViews;
 
   TBevel* bvlOkvir = nullptr;
   QLabel* labBest = nullptr;
@@ -258,22 +165,6 @@ private:
   TBevelPanel* panBest = nullptr;
   TBevelPanel* panScore = nullptr;
   TBevelPanel* panExpertMode = nullptr;
-  TBoardCursor* BoardCursor = nullptr;
-  TGameOverBoard* GameOverBoard = nullptr;
-  TMainMenu* Menu = nullptr;
-  TUndoMark* UndoMarkDisplay = nullptr;
-  QLabel* labResumed = nullptr;
-  TfrmKeys* Keys = nullptr;
-  TfrmPreferences* PreferencesDialog = nullptr;
-  int EffectVolumePercent = EffectVolume.Default;
-  int MusicVolumePercent = MusicVolume.Default;
-  int CursorCell = 0;
-  // Read once as the window is created; each change from the menu is written at once.
-  TPreferences Preferences;
-  THistory History;
-  TGameRecorder Recorder;
-  // Why the game on the board ends when the next new game starts: New unless the settings asked.
-  TEndReason NextEndReason = TEndReason::New;
 
   QTimer MoveTimer;
   QTimer JumpTimer;
@@ -291,22 +182,8 @@ private:
   TImageStorage MakeSprites;
   TImageStorage JumpSprites;
   TImageStorage DestroySprites;
-  std::unique_ptr<TGameKeeper> GameKeeper;
-  // Claimed at creation; while it is held the running game is saved after every turn. A close that
-  // ends the game lets the game go (nothing more is saved), one that keeps it does not.
-  std::unique_ptr<TGameLock> GameLock;
-  bool GameKept = false;
-
-  // What each cell and preview place shows, by sprite, so that new art can take the place of the old.
-  struct TCellPicture {
-    TSpriteSet Set = TSpriteSet::Normal;
-    int Frame = 0;  // 0: no picture
-    BallCode Code = 0;
-  };
-  std::array<TCellPicture, 81> CellPictures{};
-  std::array<BallCode, 5> NextCodes{};  // 0: the place is empty
-  TArtSize ArtSize;
-  TAnimationPace AnimationPace = TAnimationPace::Classic;
+  // The game object holds the edge sets, the removal list and the path finder; made by FormShow.
+  std::unique_ptr<TGame> GameObject;
 
   bool BankMissing = false;
   bool Shown = false;

@@ -22,7 +22,8 @@ public:
   virtual void MusicTimerTimer() = 0;
   // The settings dialog changed the music choice.
   virtual void ApplyMusicChange() = 0;
-  // The player's volumes of the effects and of the music, each 0 to 100 %, applied at once.
+  // The player's volumes of the effects and of the music, each 0 to 100 %: applied at once once the
+  // sound has started, and before that kept for StartSound, so that setting them opens no device.
   virtual void SetVolumes(int effects, int music) = 0;
   // Shut-down with the bank present: Close to its end, the song closed, the unpacked files released.
   virtual void ShutDown() = 0;

@@ -136,7 +136,7 @@ private slots:
       shown.reject();
     };
     WhenModal<TfrmStatistics>(look);
-    lines.ContextMenu().Statistics->trigger();
+    program.Rooms().Menu().Menu().Statistics->trigger();
     QCOMPARE(seen, QStringList{"1"});
     QTRY_COMPARE(QApplication::activeWindow(), &lines);
     WhenModal<TfrmStatistics>(look);
@@ -156,7 +156,7 @@ private slots:
       program.Lines().btnClick(1);
       QVERIFY(program.WaitForIdle());
     }
-    QTRY_COMPARE(program.Lines().GameHistory().KeptCount(), std::size_t{2});
+    QTRY_COMPARE(program.Rooms().Recorder().History().KeptCount(), std::size_t{2});
     QCOMPARE(program.Warnings.size(), 1);
     QVERIFY(program.Warnings[0].contains(QStringLiteral("history of your games")));
     QCOMPARE(program.BallCount(), 5);

@@ -222,8 +222,8 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     // Back at the step whose picture is built in, which invites in English.
-    lines.SetZoom(2);
-    lines.SetZoom(1);
+    program.Rooms().Look().SetZoom(2);
+    program.Rooms().Look().SetZoom(1);
     const QImage shown = lines.findChild<TImageControl*>(QStringLiteral("imgBackground"))->Picture().toImage();
     QVERIFY(shown != StartPictureAt({1, 1, false}).toImage());
   }

@@ -90,14 +90,14 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     program.StartActive();
-    QAction* undo = lines.ContextMenu().Undo;
+    QAction* undo = program.Rooms().Menu().Menu().Undo;
     QVERIFY(!undo->isEnabled());
     program.Game().LoadPosition(BoardWith({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {23, 2}, {60, 6}}), {5, 6, 7});
     const TGameState start = program.Game().State();
 
     Move(program, 60, 69);
     QCOMPARE(program.BallCount(), 9);
-    QVERIFY(!lines.UndoMark().isVisible());
+    QVERIFY(!program.Rooms().Kept().UndoMark().isVisible());
     QVERIFY(undo->isEnabled());
     const TGameState afterMove = program.Game().State();
     Move(program, 23, 5);
@@ -111,7 +111,7 @@ private slots:
     expected.SelectedCell = 23;
     QCOMPARE(program.Game().State(), expected);
     QVERIFY(Shows(lines, 1, TSpriteSet::Normal, 1, 2));
-    QVERIFY(lines.UndoMark().isVisible());
+    QVERIFY(program.Rooms().Kept().UndoMark().isVisible());
     Press(lines, Qt::Key_Backspace);
     expected = start;
     expected.UndoUsed = 1;
@@ -130,7 +130,7 @@ private slots:
     // A new game is an honest one again, and has nothing to take back.
     lines.findChild<TFlatButton*>(QStringLiteral("btnNew"))->click();
     QVERIFY(program.WaitForIdle());
-    QVERIFY(!lines.UndoMark().isVisible());
+    QVERIFY(!program.Rooms().Kept().UndoMark().isVisible());
     QVERIFY(!undo->isEnabled());
   }
 
@@ -144,9 +144,9 @@ private slots:
     int triedDuringWait = 0;
     TTickWatcher watcher(lines, TAnimationTimer::Make, [&] {
       if (!program.Game().TurnWaiting()) return;
-      enabledDuringWait = enabledDuringWait || lines.ContextMenu().Undo->isEnabled();
+      enabledDuringWait = enabledDuringWait || program.Rooms().Menu().Menu().Undo->isEnabled();
       Press(lines, Qt::Key_Z, Qt::ControlModifier);
-      lines.ContextMenu().Undo->trigger();
+      program.Rooms().Menu().Menu().Undo->trigger();
       ++triedDuringWait;
     });
     Move(program, 41, 42);
@@ -154,7 +154,7 @@ private slots:
     QVERIFY(!enabledDuringWait);
     QCOMPARE(program.Game().Cell(42), BallCode{2});
     QCOMPARE(program.Game().Variables.UndoUsed, std::uint8_t{0});
-    QVERIFY(lines.ContextMenu().Undo->isEnabled());
+    QVERIFY(program.Rooms().Menu().Menu().Undo->isEnabled());
   }
 
   void AGameWithAMoveTakenBackIsNeverOfferedNeitherOnAFullBoardNorOnNewOrClose() {
@@ -166,8 +166,8 @@ private slots:
     TDialogAnswerer answerer;
     LoadOpenBoard(program);
     Move(program, 10, 11);
-    lines.ContextMenu().Undo->trigger();
-    QVERIFY(lines.UndoMark().isVisible());
+    program.Rooms().Menu().Menu().Undo->trigger();
+    QVERIFY(program.Rooms().Kept().UndoMark().isVisible());
     program.Game().Variables.Score = 300;
     FillTheBoard(program);
     QCOMPARE(program.BallCount(), 81);
@@ -178,7 +178,7 @@ private slots:
 
     LoadOpenBoard(program);
     Move(program, 10, 11);
-    lines.ContextMenu().Undo->trigger();
+    program.Rooms().Menu().Menu().Undo->trigger();
     program.Game().Variables.Score = 300;
     QVERIFY(lines.close());
     QCOMPARE(answerer.Answered, 0);
@@ -188,17 +188,17 @@ private slots:
   void GameSavFollowsEveryTurnAndGoesWithNewAFullBoardAChangedLevelAndAClose() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    QVERIFY(lines.KeepsGames());
+    QVERIFY(program.Rooms().Kept().KeepsGames());
     program.StartActive();
     QVERIFY(!GameFileThere(program));
     LoadOpenBoard(program);
     Move(program, 10, 11);
     QVERIFY(GameFileThere(program));
-    QVERIFY(SavedOnDisk(program) == lines.Keeper()->Saved());
+    QVERIFY(SavedOnDisk(program) == program.Rooms().Kept().Keeper()->Saved());
     Move(program, 11, 12);
     QCOMPARE(SavedOnDisk(program).History.size(), std::size_t{2});
     // Taking a move back is saved as well: the history is one shorter and the game marked.
-    lines.ContextMenu().Undo->trigger();
+    program.Rooms().Menu().Menu().Undo->trigger();
     QCOMPARE(SavedOnDisk(program).History.size(), std::size_t{1});
     QCOMPARE(SavedOnDisk(program).Current.UndoUsed, std::uint8_t{1});
 
@@ -212,7 +212,7 @@ private slots:
     FillTheBoard(program);
     QVERIFY(!GameFileThere(program));
     // Taking back the move that filled the board brings the game, and its file, back.
-    lines.ContextMenu().Undo->trigger();
+    program.Rooms().Menu().Menu().Undo->trigger();
     QVERIFY(GameFileThere(program));
 
     lines.ShowSettings = [] {
@@ -263,18 +263,18 @@ private slots:
     CarryGameFile(first, second);
     TfrmLines& lines = second.Lines();
     second.StartActive();
-    QVERIFY(lines.ResumeNotice().isVisible());
-    QVERIFY(!lines.ResumeNotice().text().isEmpty());
-    QVERIFY(lines.Keeper()->Saved() == kept);
+    QVERIFY(second.Rooms().Kept().ResumeNotice().isVisible());
+    QVERIFY(!second.Rooms().Kept().ResumeNotice().text().isEmpty());
+    QVERIFY(second.Rooms().Kept().Keeper()->Saved() == kept);
     for (int cell = 1; cell <= CellCount; ++cell)
       if (kept.Current.Board[cell] != EmptyCell)
         QVERIFY(Shows(lines, cell, TSpriteSet::Normal, 1, kept.Current.Board[cell]));
     // Its moves can be taken back as in the run that played them.
-    QVERIFY(lines.ContextMenu().Undo->isEnabled());
+    QVERIFY(second.Rooms().Menu().Menu().Undo->isEnabled());
     // The next key puts the notice away; so would a click.
     Press(lines, Qt::Key_Left);
-    QVERIFY(!lines.ResumeNotice().isVisible());
-    lines.ContextMenu().Undo->trigger();
+    QVERIFY(!second.Rooms().Kept().ResumeNotice().isVisible());
+    second.Rooms().Menu().Menu().Undo->trigger();
     QCOMPARE(second.Game().State(), [&] {
       TGameState state = kept.History.back();
       state.UndoUsed = 1;
@@ -294,7 +294,7 @@ private slots:
     QVERIFY(!GameFileThere(program));
     QVERIFY(QFile::exists(program.Directory.filePath(QString::fromLatin1(BadGameFileName))));
     QCOMPARE(program.BallCount(), 5);
-    QVERIFY(!program.Lines().ResumeNotice().isVisible());
+    QVERIFY(!program.Rooms().Kept().ResumeNotice().isVisible());
   }
 
   void KeepOnExitKeepsTheGameUnofferedUntilItEnds() {
@@ -302,7 +302,7 @@ private slots:
     TfrmLines& lines = first.Lines();
     first.StartActive();
     LowerEveryList();
-    lines.ContextMenu().KeepGameOnExit->trigger();
+    first.Rooms().Menu().Menu().KeepGameOnExit->trigger();
     TDialogAnswerer answerer;
     LoadOpenBoard(first);
     Move(first, 10, 11);
@@ -404,11 +404,11 @@ private slots:
     const std::string folder = first.Directory.path().toStdString();
     TProgram second(TGameFolders{folder, folder}, sound);
     TfrmLines& lines = second.Lines();
-    QVERIFY(!lines.KeepsGames());
+    QVERIFY(!second.Rooms().Kept().KeepsGames());
     second.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&lines));
     lines.imgBackgroundClick();
-    QVERIFY(!lines.ResumeNotice().isVisible());
+    QVERIFY(!second.Rooms().Kept().ResumeNotice().isVisible());
     lines.Game()->LoadPosition(BoardWith({{20, 5}}), {1, 2, 3});
     QTest::mouseClick(lines.CellImage(20), Qt::LeftButton);
     QTest::mouseClick(lines.CellImage(21), Qt::LeftButton);

@@ -30,12 +30,11 @@ private slots:
 
   void ArrowsAndSpaceOrEnterAloneMakeALineAndAMove() {
     TTestProgram program;
-    TfrmLines& lines = program.Lines();
     program.StartActive();
     program.Game().LoadPosition(BoardWith({{1, 2}, {2, 2}, {3, 2}, {4, 2}, {23, 2}, {60, 6}}), {5, 6, 7});
     // The first arrow shows the cursor mid-board; then it moves.
     Type(Qt::Key_Right);
-    QCOMPARE(lines.KeyboardCursor(), 41);
+    QCOMPARE(program.Rooms().Keyboard().Cell(), 41);
     Type(Qt::Key_Up, 2);
     Type(Qt::Key_Space);
     QCOMPARE(program.Game().Fields().SelectedCell, 23);
@@ -48,7 +47,7 @@ private slots:
     Type(Qt::Key_Up);
     Type(Qt::Key_Down, 6);
     Type(Qt::Key_Right);
-    QCOMPARE(lines.KeyboardCursor(), 60);
+    QCOMPARE(program.Rooms().Keyboard().Cell(), 60);
     Type(Qt::Key_Enter);
     Type(Qt::Key_Down);
     Type(Qt::Key_Space);
@@ -66,12 +65,12 @@ private slots:
     Type(Qt::Key_Down);
     QVERIFY(cursor->isVisible());
     program.ClickCell(10);
-    QCOMPARE(lines.KeyboardCursor(), 0);
+    QCOMPARE(program.Rooms().Keyboard().Cell(), 0);
     QVERIFY(!cursor->isVisible());
     QCOMPARE(program.Game().Fields().SelectedCell, 10);
     // Space with the cursor hidden only shows it, on the picked ball.
     Type(Qt::Key_Space);
-    QCOMPARE(lines.KeyboardCursor(), 10);
+    QCOMPARE(program.Rooms().Keyboard().Cell(), 10);
     QCOMPARE(program.Game().Fields().SelectedCell, 10);
     // The frame lies over the ball's picture: white between black lines inside the bevels.
     QTest::qWait(200);
@@ -121,7 +120,7 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     program.StartActive();
-    const TGameOverBoard& sign = lines.GameOverSign();
+    const TGameOverBoard& sign = program.Rooms().GameOver().Sign();
     program.Game().Variables.Score = 250;
     int dialogs = 0;
     bool signUnderADialog = false;
@@ -166,7 +165,7 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     program.StartActive();
-    TMainMenu& menu = lines.ContextMenu();
+    TMainMenu& menu = program.Rooms().Menu().Menu();
     QStringList items;
     for (const QAction* action : menu.actions())
       if (!action->isSeparator()) items << action->text().remove(QLatin1Char('&'));
@@ -203,7 +202,7 @@ private slots:
     keys->reject();
     QTRY_COMPARE(QApplication::activeWindow(), &lines);
     Type(Qt::Key_Up);
-    QCOMPARE(lines.KeyboardCursor(), 41);
+    QCOMPARE(program.Rooms().Keyboard().Cell(), 41);
   }
 };
 

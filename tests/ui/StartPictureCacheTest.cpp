@@ -116,7 +116,7 @@ private slots:
     const auto quiet = [](QWidget*, const QString&, const QString&) {};
     {
       TProgram program(TGameFolders{folder, folder}, sound, quiet, cacheFolder.toStdString());
-      program.Lines().SetZoom(1.25);
+      program.Rooms().Look().SetZoom(1.25);
       // Encoding and writing would only delay the first frame.
       QVERIFY(Kept(cacheFolder).isEmpty());
       program.Show();
@@ -129,11 +129,11 @@ private slots:
     marked.fill(QColor(255, 0, 255));
     Write(QDir(cacheFolder).filePath(Kept(cacheFolder).value(0)), Jpeg(marked));
     TProgram program(TGameFolders{folder, folder}, sound, quiet, cacheFolder.toStdString());
-    program.Lines().SetZoom(1.25);
+    program.Rooms().Look().SetZoom(1.25);
     const QImage shown = program.Lines().findChild<TImageControl*>(QStringLiteral("imgBackground"))->Picture().toImage();
     QVERIFY(MeanDifference(shown.copy(0, 0, 8, 8), marked.copy(0, 0, 8, 8)) < 8);
     // The classic size is the built-in picture, whatever the cache holds.
-    program.Lines().SetZoom(1);
+    program.Rooms().Look().SetZoom(1);
     const QImage classic = program.Lines().findChild<TImageControl*>(QStringLiteral("imgBackground"))->Picture().toImage();
     QVERIFY(MeanDifference(classic.copy(0, 0, 8, 8), marked.copy(0, 0, 8, 8)) > 64);
   }

@@ -23,6 +23,8 @@ public:
   TfrmLines& Lines() { return Program->Lines(); }
   TGame& Game() { return *Program->Lines().Game(); }
   TProgram& Windows() { return *Program; }
+  // The extras beside the main window.
+  TWindowRooms& Rooms() { return Program->Rooms(); }
 
   // Shows the main window and waits until it is on screen.
   void Show();

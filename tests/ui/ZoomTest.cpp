@@ -65,7 +65,7 @@ private slots:
     QCOMPARE(FittingZoom(446, 4000), 3.0);
     // The offscreen screen is small: the classic size, and nothing written until the player chooses.
     TTestProgram program;
-    QCOMPARE(program.Lines().Zoom(), 1.0);
+    QCOMPARE(program.Rooms().Look().Zoom(), 1.0);
     QCOMPARE(program.Lines().size(), QSize(460, 446));
   }
 
@@ -77,7 +77,7 @@ private slots:
     const QSize sizes[] = {{460, 446}, {575, 558}, {690, 669}, {920, 892}, {1150, 1115}, {1380, 1338}};
     for (std::size_t i = 0; i < ZoomSteps.size(); ++i) {
       const double step = ZoomSteps[i];
-      lines.SetZoom(step);
+      program.Rooms().Look().SetZoom(step);
       QCOMPARE(lines.size(), sizes[i]);
       QCOMPARE(lines.minimumSize(), lines.maximumSize());
       const QMap<QString, QRect> zoomed = Places(lines);
@@ -94,7 +94,7 @@ private slots:
     }
     QCOMPARE(lines.findChild<QWidget*>(QStringLiteral("panTabla"))->geometry(), QRect(30, 225, 1080, 1080));
     // Back at the classic size nothing has drifted.
-    lines.SetZoom(1);
+    program.Rooms().Look().SetZoom(1);
     QCOMPARE(Places(lines), classic);
     QCOMPARE(lines.size(), QSize(460, 446));
   }
@@ -146,7 +146,7 @@ private slots:
     }();
     const BallCode code = program.Game().Cell(ball);
     for (double step : {2.0, 1.5, 3.0}) {
-      lines.SetZoom(step);
+      program.Rooms().Look().SetZoom(step);
       const QPixmap& shown = lines.CellImage(ball)->Picture();
       QVERIFY(Shows(lines, ball, TSpriteSet::Normal, 1, code));
       QCOMPARE(shown.size(), QSize(ZoomedLength(36, step), ZoomedLength(36, step)));
@@ -156,7 +156,7 @@ private slots:
     }
     // The symbols change every colour's picture and leave the empty cells empty.
     const QImage plain = lines.CellImage(ball)->Picture().toImage();
-    lines.SetSymbols(true);
+    program.Rooms().Look().SetSymbols(true);
     QVERIFY(Shows(lines, ball, TSpriteSet::Normal, 1, code));
     QVERIFY(lines.CellImage(ball)->Picture().toImage() != plain);
     for (int cell = 1; cell <= CellCount; ++cell)
@@ -168,25 +168,25 @@ private slots:
     TfrmLines& lines = program.Lines();
     program.Show();
     QTest::keyClick(&lines, Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(lines.Zoom(), 1.25);
+    QCOMPARE(program.Rooms().Look().Zoom(), 1.25);
     QTest::keyClick(&lines, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(lines.Zoom(), 1.5);
+    QCOMPARE(program.Rooms().Look().Zoom(), 1.5);
     QTest::keyClick(&lines, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(lines.Zoom(), 1.25);
-    lines.ContextMenu().findChild<QAction*>(QStringLiteral("actSize300"))->trigger();
-    QCOMPARE(lines.Zoom(), 3.0);
+    QCOMPARE(program.Rooms().Look().Zoom(), 1.25);
+    program.Rooms().Menu().Menu().findChild<QAction*>(QStringLiteral("actSize300"))->trigger();
+    QCOMPARE(program.Rooms().Look().Zoom(), 3.0);
     QTest::keyClick(&lines, Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(lines.Zoom(), 3.0);
-    QVERIFY(lines.ContextMenu().findChild<QAction*>(QStringLiteral("actSize300"))->isChecked());
+    QCOMPARE(program.Rooms().Look().Zoom(), 3.0);
+    QVERIFY(program.Rooms().Menu().Menu().findChild<QAction*>(QStringLiteral("actSize300"))->isChecked());
     // The dialogs follow the window.
     QCOMPARE(program.Windows().Top10().size(), QSize(1050, 1299));
     QCOMPARE(TPreferences().Get(ZoomPercent, 0, 300), 300);
     QTest::keyClick(&lines, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(lines.Zoom(), 1.0);
+    QCOMPARE(program.Rooms().Look().Zoom(), 1.0);
     QCOMPARE(program.Windows().Top10().size(), QSize(350, 433));
     QCOMPARE(TPreferences().Get(ZoomPercent, 0, 300), 100);
-    lines.ContextMenu().Symbols->trigger();
-    QVERIFY(lines.Symbols());
+    program.Rooms().Menu().Menu().Symbols->trigger();
+    QVERIFY(program.Rooms().Look().Symbols());
     QVERIFY(TPreferences().Get(BallSymbols));
   }
 
@@ -194,7 +194,7 @@ private slots:
     TTestProgram program;
     TfrmLines& lines = program.Lines();
     program.Show();
-    const TPlayerChoices before = lines.Choices();
+    const TPlayerChoices before = program.Rooms().Choices().Choices();
     QCOMPARE(before.MusicVolume, 25);
     QCOMPARE(before.EffectVolume, 100);
     TPlayerChoices wanted{2, true, 40, 10, TAnimationPace::Fast, true};
@@ -209,13 +209,13 @@ private slots:
     };
     answer(false);
     QTest::keyClick(&lines, Qt::Key_Comma, Qt::ControlModifier);
-    QVERIFY(lines.Choices() == before);
+    QVERIFY(program.Rooms().Choices().Choices() == before);
     answer(true);
-    lines.ContextMenu().PreferencesItem->trigger();
-    QVERIFY(lines.Choices() == wanted);
+    program.Rooms().Menu().Menu().PreferencesItem->trigger();
+    QVERIFY(program.Rooms().Choices().Choices() == wanted);
     QCOMPARE(lines.size(), QSize(920, 892));
     QCOMPARE(lines.AnimationTimer(TAnimationTimer::Move).interval(), 28);
-    QVERIFY(lines.ContextMenu().KeepGameOnExit->isChecked());
+    QVERIFY(program.Rooms().Menu().Menu().KeepGameOnExit->isChecked());
     const TPreferences stored;
     QCOMPARE(stored.Get(MusicVolume, 0, 100), 10);
     QCOMPARE(stored.Get(EffectVolume, 0, 100), 40);
@@ -227,7 +227,7 @@ private slots:
     QList<TBoard> classic;
     for (TAnimationPace pace : {TAnimationPace::Classic, TAnimationPace::Fast, TAnimationPace::Reduced}) {
       TTestProgram program(11);
-      program.Lines().SetPace(pace);
+      program.Rooms().Look().SetPace(pace);
       program.Start();
       QVERIFY(program.WaitForIdle());
       const QList<TBoard> boards = PlayTurns(program, 6);
@@ -240,7 +240,7 @@ private slots:
   void ReducedMotionHighlightsTheSelectedBallWithoutBouncing() {
     TTestProgram program;
     TfrmLines& lines = program.Lines();
-    lines.SetPace(TAnimationPace::Reduced);
+    program.Rooms().Look().SetPace(TAnimationPace::Reduced);
     program.Start();
     QVERIFY(program.WaitForIdle());
     int ball = 1;
@@ -253,7 +253,7 @@ private slots:
       QVERIFY(lines.CellImage(ball)->Highlighted());
     }
     // Back to the classic pace, the same selection bounces again and loses its highlight.
-    lines.SetPace(TAnimationPace::Classic);
+    program.Rooms().Look().SetPace(TAnimationPace::Classic);
     QVERIFY(QTest::qWaitFor([&] { return Shows(lines, ball, TSpriteSet::Jump, 2, code); }));
     QVERIFY(!lines.CellImage(ball)->Highlighted());
   }
