@@ -3,7 +3,7 @@
 
 #include <cassert>
 
-#include "ByTimer.h"
+#include "OneOfFour.h"
 #include "GameSettings.h"
 
 TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation, IScoreKeeper& scores,
@@ -21,7 +21,7 @@ TGame::TGame(IBoardView& view, IEffectPlayer& effects, IAnimationHost& animation
       Stablo(Board, Edges) {}
 
 const TTimerState& TGame::Timer(TAnimationTimer timer) const {
-  return ByTimer(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
+  return OneOfFour(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
 }
 
 TTimerState& TGame::TimerState(TAnimationTimer timer) { return const_cast<TTimerState&>(Timer(timer)); }

@@ -4,27 +4,19 @@
 #include <cassert>
 
 #include "Bevels.h"
-#include "ByTimer.h"
 #include "FlatButton.h"
 #include "Game.h"
 #include "ImageControl.h"
-#include "LinesExtra.h"
 #include "MainWindow.h"
+#include "OneOfFour.h"
 #include "WindowZoom.h"
 
 const TImageStorage& TfrmLines::Sprites(TSpriteSet set) const {
-  switch (set) {
-    case TSpriteSet::Normal: return NormalSprites;
-    case TSpriteSet::Make: return MakeSprites;
-    case TSpriteSet::Jump: return JumpSprites;
-    case TSpriteSet::Destroy: return DestroySprites;
-  }
-  assert(false && "unknown sprite set");
-  return NormalSprites;
+  return OneOfFour(set, NormalSprites, MakeSprites, JumpSprites, DestroySprites);
 }
 
 QTimer& TfrmLines::AnimationTimer(TAnimationTimer timer) {
-  return ByTimer(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
+  return OneOfFour(timer, MoveTimer, JumpTimer, MakeTimer, DestroyTimer);
 }
 
 void TfrmLines::DrawSprite(int cell, TSpriteSet set, int frame, BallCode code) {
