@@ -8,6 +8,7 @@
 #include "BankSound.h"
 #include "BuiltSoundBank.h"
 #include "GameSettings.h"
+#include "MixerLibrary.h"
 #include "PlaySoundFile.h"
 #include "SettingsFile.h"
 #include "Program.h"
@@ -21,6 +22,28 @@ private slots:
     // The unpacked files go to a private folder below this test's own runtime folder.
     QVERIFY(Runtime.isValid());
     qputenv("XDG_RUNTIME_DIR", Runtime.path().toLocal8Bit());
+  }
+
+  // First, while no earlier case has opened the process's one device.
+  void TheKeptVolumesOpenNoDeviceBeforeTheFirstFrameAndHoldFromTheFirstSound() {
+    QTemporaryDir program;
+    QVERIFY(QFile::copy(QString::fromUtf8(BuiltSoundBankPath), program.filePath(QStringLiteral("Sound.dat"))));
+    qputenv("XDG_CONFIG_HOME", program.path().toLocal8Bit());
+    QFile conf(program.filePath(QStringLiteral("brindlow/brindlow.conf")));
+    QVERIFY(QDir(program.path()).mkpath(QStringLiteral("brindlow")) && conf.open(QIODevice::WriteOnly));
+    conf.write("[Sound]\nEffectVolume=50\nMusicVolume=0\n");
+    conf.close();
+    QStringList warnings;
+    TBankSound sound;
+    TProgram windows(Folders(program), sound, Recorder(warnings));
+    // The window and its extras are made, the volumes taken: still no device, which opens after the frame.
+    QCOMPARE(Mixer()->QuerySpec(nullptr, nullptr, nullptr), 0);
+    windows.Show();
+    QTRY_VERIFY(windows.Lines().StartFinished());
+    QVERIFY(Mixer()->QuerySpec(nullptr, nullptr, nullptr) != 0);
+    QCOMPARE(Mixer()->Volume(0, -1), 64);
+    QCOMPARE(Mixer()->VolumeMusic(-1), 0);
+    windows.Lines().close();
   }
 
   void TheBankIsUnpackedForTheRunAndReleasedAtTheEnd() {
