@@ -10,8 +10,8 @@ import sys
 FREE_FOLDERS = ("tests", "bench", "fuzz", "tools", "testing")
 SOURCE_ENDINGS = (".h", ".hpp", ".cpp", ".h.in")
 HEADER_ENDINGS = (".h", ".hpp", ".h.in")
-# What Qt's build steps generate beside the sources: never a header of another folder.
-GENERATED = re.compile(r"^(.*\.moc|moc_.*\.cpp|ui_.*\.h|qrc_.*\.cpp)$")
+# What Qt's meta-object compiler writes for a source that includes it: never a header of another folder.
+GENERATED = re.compile(r"^(.*\.moc|moc_.*\.cpp)$")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 # The headers of the C++20 standard library, the C library's among them in their <cxxx> form.
@@ -123,17 +123,17 @@ def check(root, order, plain):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description="Checks that no source folder includes from a folder above it.")
+    parser = argparse.ArgumentParser(description="Checks that no source folder includes from one above it.")
     parser.add_argument("--root", default=os.path.dirname(os.path.dirname(here)),
                         help="the project's source folder")
-    parser.add_argument("--layers", default=os.path.join(here, "layers.txt"), help="the declared order")
     arguments = parser.parse_args()
-    order, plain = read_layers(arguments.layers)
+    layers = os.path.join(here, "layers.txt")
+    order, plain = read_layers(layers)
     problems = check(arguments.root, order, plain)
     for problem in problems:
         print(problem, file=sys.stderr)
     if problems:
-        print(f"{len(problems)} problem(s) with the order declared in {arguments.layers}", file=sys.stderr)
+        print(f"{len(problems)} problem(s) with the order declared in {layers}", file=sys.stderr)
         return 1
     return 0
 
