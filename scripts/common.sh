@@ -21,6 +21,8 @@ BRINDLOW_PACKAGES=(
   "${BRINDLOW_PLAY_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick sox
+  # The include-order check of the source folders (tests/structure).
+  python3
   # The start-up benchmark watches for the first frame through the X damage extension.
   libxcb-damage0-dev
   dpkg-dev fakeroot desktop-file-utils appstream librsvg2-bin groff-base

@@ -5,12 +5,12 @@
 #include <QString>
 #include <QWidget>
 
-class TImageControl;
+#include "NamedImages.h"
 
-class TfrmSlicice : public QWidget {
+class TfrmSlicice : public QWidget, public TNamedImages {
 public:
   TfrmSlicice();
 
   // The image of that name, compared without regard to case; null when the form holds none.
-  const TImageControl* FindImage(const QString& name) const;
+  const TImageControl* FindImage(const QString& name) const override;
 };

@@ -1,11 +1,10 @@
-// Filling a sprite set from the sprite form or from pictures painted at a size.
+// Filling a sprite set from a form of named images or from pictures painted at a size.
 #include "ImageStorage.h"
 
 #include "ImageControl.h"
 #include "SpriteCatalog.h"
-#include "SpriteForm.h"
 
-void TImageStorage::LoadFromSpriteForm(const TfrmSlicice& form, const QString& prefix) {
+void TImageStorage::LoadFromSpriteForm(const TNamedImages& form, const QString& prefix) {
   for (int frame = 1; frame <= 2; ++frame) {
     for (int code = 0; code <= 9; ++code) {
       const TImageControl* image = form.FindImage(prefix + QString::number(frame) + QString::number(code));

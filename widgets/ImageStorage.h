@@ -1,5 +1,5 @@
 // A sprite set: the 20 pictures of one animation, by frame (1, 2) and ball code (0..9),
-// gathered from the sprite form once so that animation ticks never search by name.
+// gathered from a form of named images once so that animation ticks never search by name.
 #pragma once
 
 #include <QPixmap>
@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "BallCode.h"
-
-class TfrmSlicice;
+#include "NamedImages.h"
 
 class TImageStorage {
 public:
   // Looks up prefix + frame + code on the form for frame 1 then 2, code 0 to 9. A missing image,
   // or one without a picture, gives an empty 0 x 0 picture in its slot.
-  void LoadFromSpriteForm(const TfrmSlicice& form, const QString& prefix);
+  void LoadFromSpriteForm(const TNamedImages& form, const QString& prefix);
   // Takes set `set` (0 normal, 1 make, 2 jump, 3 destroy) of the 80 pictures in sprite slot order.
   void LoadFromPictures(const std::vector<QPixmap>& pictures, int set);
 
