@@ -2,8 +2,8 @@
 #include <QFont>
 #include <QLabel>
 
-#include "AssetNames.h"
 #include "Bevels.h"
+#include "DialogForms.h"
 #include "FlatButton.h"
 #include "ImageControl.h"
 #include "MainWindow.h"
@@ -12,13 +12,6 @@
 namespace {
 
 const QColor LightBlue(128, 128, 255);
-
-QFont ArialFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
 
 QLabel* CaptionLabel(QWidget* parent, const char* name, const QString& caption, int left, int top, int width) {
   auto* label = new QLabel(caption, parent);
