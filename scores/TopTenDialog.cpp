@@ -63,8 +63,7 @@ void NewMark(QWidget& tab, int image, int left, int top) {
 }  // namespace
 
 TfrmTop10::TfrmTop10(const TImageStorage& normalSprites, const TGameVariables& game, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogWindowFlags),
       NormalSprites(normalSprites),
       Game(game) {
   CreateControls();
@@ -72,11 +71,7 @@ TfrmTop10::TfrmTop10(const TImageStorage& normalSprites, const TGameVariables& g
 }
 
 void TfrmTop10::CreateControls() {
-  setWindowTitle(tr("Top Ten"));
-  setFixedSize(350, 433);
-  setFont(ArialFont(13, true));
-  auto* bevel = new TBevel(this, TBevelCut::Lowered);
-  bevel->setGeometry(rect());
+  OpenBevelledForm(*this, tr("Top Ten"), QSize(350, 433), ArialFont(13, true));
 
   // The tab control: one page shared by the three tabs, the tab only choosing the list.
   const TLevelTabs tabs = CreateLevelTabs(*this, QRect(8, 8, 333, 377));

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "Bevels.h"
 #include "DialogForms.h"
 #include "ErrorBox.h"
 #include "FlatButton.h"
@@ -46,8 +45,7 @@ QString HomePageCaption(const QWidget& button) {
 
 TfrmSettings::TfrmSettings(QWidget* parent, const std::string& programDirectory, TGameVariables& game,
                            IScoreDialogs& scoreDialogs)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogWindowFlags),
       ProgramDirectory(programDirectory),
       Game(game),
       ScoreDialogs(scoreDialogs) {
@@ -56,12 +54,8 @@ TfrmSettings::TfrmSettings(QWidget* parent, const std::string& programDirectory,
 }
 
 void TfrmSettings::CreateControls() {
-  setWindowTitle(tr("Settings"));
-  setFixedSize(457, 215);
-  setFont(ArialFont(13, false));
+  OpenBevelledForm(*this, tr("Settings"), QSize(457, 215), ArialFont(13, false));
   const QFont bold = ArialFont(13, true);
-  auto* bevel = new TBevel(this, TBevelCut::Lowered);
-  bevel->setGeometry(rect());
 
   auto* gameGroup = new TGroupBox(this, tr("Game settings"));
   gameGroup->setObjectName(QStringLiteral("GroupBox2"));

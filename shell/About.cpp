@@ -7,6 +7,7 @@
 #include <cassert>
 
 #include "DialogForms.h"
+#include "Version.h"
 
 const std::array<TAuthor, 3>& TfrmAbout::Authors() {
   // Filled at each call, so the captions are those of the language installed at the time.
@@ -27,7 +28,7 @@ TfrmAbout::TfrmAbout()
   setFixedSize(280, 190);
   setFont(ArialFont(13, false));
 
-  auto* title = new QLabel(QStringLiteral("Brindlow v1.52"), this);
+  auto* title = new QLabel(QString::fromLatin1(BrindlowTitle), this);
   title->setGeometry(10, 12, 260, 22);
   title->setAlignment(Qt::AlignCenter);
   title->setFont(ArialFont(17, true));

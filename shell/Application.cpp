@@ -5,9 +5,10 @@
 
 #include "AssetNames.h"
 #include "ErrorBox.h"
+#include "Version.h"
 
 TBrindlowApplication::TBrindlowApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(QStringLiteral("Brindlow v1.52"));
+  setApplicationName(QString::fromLatin1(BrindlowTitle));
   setWindowIcon(QIcon(IconResourcePath(0)));
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "Translations.h"
+#include "Version.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv, std::FILE* out, std:
     return 0;
   }
   if (parser.isSet(version)) {
-    Print(out, QStringLiteral("Brindlow " BRINDLOW_VERSION "\n"));
+    Print(out, QStringLiteral("Brindlow %1\n").arg(QLatin1String(BrindlowVersion)));
     return 0;
   }
   return std::nullopt;

@@ -16,7 +16,6 @@
 #include <QTabBar>
 #include <QTableWidget>
 
-#include "Bevels.h"
 #include "DialogForms.h"
 #include "GameSettings.h"
 #include "History.h"
@@ -87,18 +86,13 @@ QChartView* NewChart(QWidget& parent, const QString& title, const char* name) {
 }  // namespace
 
 TfrmStatistics::TfrmStatistics(THistory& history, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, DialogWindowFlags),
       History(history) {
   CreateControls();
 }
 
 void TfrmStatistics::CreateControls() {
-  setWindowTitle(tr("Statistics"));
-  setFixedSize(880, 720);
-  setFont(ArialFont(13, false));
-  auto* bevel = new TBevel(this, TBevelCut::Lowered);
-  bevel->setGeometry(rect());
+  OpenBevelledForm(*this, tr("Statistics"), QSize(880, 720), ArialFont(13, false));
 
   // As on the top ten: one page shared by the three tabs, the tab only choosing the level.
   const TLevelTabs tabs = CreateLevelTabs(*this, QRect(8, 8, width() - 16, height() - 64));

@@ -28,20 +28,3 @@ public:
   // Shut-down with the bank present: Close to its end, the song closed, the unpacked files released.
   virtual void ShutDown() = 0;
 };
-
-// A run that never plays a sound, whatever the bank holds: the window's tests, which only need to
-// know whether Sound.dat is there.
-class TSilentSound final : public ISoundLayer, private IEffectPlayer {
-public:
-  IEffectPlayer& Effects() override { return *this; }
-  std::string CheckSoundBank(const std::string& bankDirectory) override;
-  std::string StartSound() override { return {}; }
-  void StartPlay() override {}
-  void MusicTimerTimer() override {}
-  void ApplyMusicChange() override {}
-  void SetVolumes(int, int) override {}
-  void ShutDown() override {}
-
-private:
-  void PlayEffect(TSoundEffect) override {}
-};

@@ -1,4 +1,4 @@
-// The dialog forms' font, placement and level tabs.
+// The dialog forms' opening, font, placement and level tabs.
 #include "DialogForms.h"
 
 #include <QCoreApplication>
@@ -6,11 +6,21 @@
 #include <QScreen>
 #include <QTabBar>
 
+#include "Bevels.h"
+
 QFont ArialFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;
+}
+
+void OpenBevelledForm(QWidget& form, const QString& title, QSize size, const QFont& font) {
+  form.setWindowTitle(title);
+  form.setFixedSize(size);
+  form.setFont(font);
+  auto* bevel = new TBevel(&form, TBevelCut::Lowered);
+  bevel->setGeometry(form.rect());
 }
 
 void CenterOnScreen(QWidget& form) {

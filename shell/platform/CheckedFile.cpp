@@ -13,6 +13,42 @@ void RaiseInOutError(const std::string& operation, const std::string& path, int 
   throw EInOutError(operation, path, std::strerror(error));
 }
 
+namespace {
+
+// open(2) made again for as long as a signal interrupts it; -1 with errno set on failure.
+int OpenRetrying(const std::string& path, int flags, mode_t mode) {
+  int descriptor;
+  do {
+    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  } while (descriptor < 0 && errno == EINTR);
+  return descriptor;
+}
+
+// What a read(2) or write(2) that moves no byte means: the end of the file for a read; a write
+// is made again, since it has to put out every byte.
+enum class TAtNothingMoved { Stop, GoOn };
+
+// Moves `size` bytes with `call(done)`, a read(2) or write(2) from byte `done` on, call after call,
+// as one may move fewer bytes than asked. A call a signal interrupted is made again; any other
+// failure raises `operation` on `path`. Returns the number of bytes moved.
+template <typename TCall>
+std::size_t TransferAll(const std::string& path, const char* operation, std::size_t size, TAtNothingMoved atNothing,
+                        TCall call) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t count = call(done);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      RaiseInOutError(operation, path, errno);
+    }
+    if (count == 0 && atNothing == TAtNothingMoved::Stop) break;
+    done += static_cast<std::size_t>(count);
+  }
+  return done;
+}
+
+}  // namespace
+
 TFile::TFile(std::string path, int descriptor) : FilePath(std::move(path)), Descriptor(descriptor) {}
 
 TFile::TFile(TFile&& other) noexcept
@@ -23,10 +59,7 @@ TFile::~TFile() {
 }
 
 std::optional<TFile> TFile::TryOpen(const std::string& path, int flags, int& error) {
-  int descriptor;
-  do {
-    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-  } while (descriptor < 0 && errno == EINTR);
+  const int descriptor = OpenRetrying(path, flags, 0666);
   if (descriptor < 0) {
     error = errno;
     return std::nullopt;
@@ -36,38 +69,21 @@ std::optional<TFile> TFile::TryOpen(const std::string& path, int flags, int& err
 }
 
 TFile TFile::Open(const std::string& path, int flags, mode_t mode) {
-  int descriptor;
-  do {
-    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, mode);
-  } while (descriptor < 0 && errno == EINTR);
+  const int descriptor = OpenRetrying(path, flags, mode);
   if (descriptor < 0) RaiseInOutError("open", path, errno);
   return TFile(path, descriptor);
 }
 
 std::size_t TFile::Read(std::span<std::uint8_t> buffer) {
-  std::size_t done = 0;
-  while (done < buffer.size()) {
-    const ssize_t count = ::read(Descriptor, buffer.data() + done, buffer.size() - done);
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      RaiseInOutError("read", FilePath, errno);
-    }
-    if (count == 0) break;
-    done += static_cast<std::size_t>(count);
-  }
-  return done;
+  return TransferAll(FilePath, "read", buffer.size(), TAtNothingMoved::Stop, [&](std::size_t done) {
+    return ::read(Descriptor, buffer.data() + done, buffer.size() - done);
+  });
 }
 
 void TFile::Write(std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t count = ::write(Descriptor, bytes.data() + done, bytes.size() - done);
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      RaiseInOutError("write", FilePath, errno);
-    }
-    done += static_cast<std::size_t>(count);
-  }
+  TransferAll(FilePath, "write", bytes.size(), TAtNothingMoved::GoOn, [&](std::size_t done) {
+    return ::write(Descriptor, bytes.data() + done, bytes.size() - done);
+  });
 }
 
 void TFile::SeekToStart() {

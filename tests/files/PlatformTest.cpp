@@ -167,6 +167,35 @@ TEST(CheckedFile, FailedOpenNamesOperationAndPath) {
   }
 }
 
+TEST(CheckedFile, ReadStopsAtTheEndOfTheFile) {
+  TTestFolder folder;
+  WriteBytes(folder / "data", {1, 2, 3});
+  TFile file = TFile::Open(folder / "data", O_RDONLY);
+  TBytes buffer(8, 0);
+  EXPECT_EQ(file.Read(buffer), 3u);
+  EXPECT_EQ(buffer, (TBytes{1, 2, 3, 0, 0, 0, 0, 0}));
+}
+
+// Reads and writes share their loop; each failure still names its own operation.
+TEST(CheckedFile, FailedReadAndWriteNameTheirOperation) {
+  TTestFolder folder;
+  WriteBytes(folder / "data", {1});
+  TBytes buffer(1, 0);
+  try {
+    TFile::Open(folder / "data", O_WRONLY).Read(buffer);
+    FAIL();
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Operation, "read");
+  }
+  try {
+    TFile::Open(folder / "data", O_RDONLY).Write(buffer);
+    FAIL();
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Operation, "write");
+    EXPECT_EQ(error.Path, folder / "data");
+  }
+}
+
 TEST(FolderOf, KeepsTheRootAndGivesEmptyForABareName) {
   EXPECT_EQ(FolderOf("/a/b/Score.dat"), "/a/b");
   EXPECT_EQ(FolderOf("/Score.dat"), "/");

@@ -9,7 +9,7 @@
 #include "FlatButton.h"
 #include "GameSettings.h"
 #include "ImageControl.h"
-#include "SoundLayer.h"
+#include "SilentSound.h"
 #include "SoundUnavailable.h"
 #include "UiTestSupport.h"
 

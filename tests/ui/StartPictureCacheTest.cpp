@@ -11,7 +11,7 @@
 
 #include "ImageControl.h"
 #include "Program.h"
-#include "SoundLayer.h"
+#include "SilentSound.h"
 #include "StartPicture.h"
 #include "StartPictureCache.h"
 

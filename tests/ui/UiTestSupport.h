@@ -12,6 +12,7 @@
 
 #include "Game.h"
 #include "Program.h"
+#include "SilentSound.h"
 
 class TTestProgram {
 public:

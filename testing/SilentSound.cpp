@@ -1,7 +1,7 @@
 // The run that never plays a sound.
 #include <filesystem>
 
-#include "SoundLayer.h"
+#include "SilentSound.h"
 
 std::string TSilentSound::CheckSoundBank(const std::string& bankDirectory) {
   return std::filesystem::is_regular_file(bankDirectory + "/Sound.dat") ? std::string()
