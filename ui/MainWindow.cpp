@@ -25,6 +25,7 @@
 #include "SoundLayer.h"
 #include "SoundUnavailable.h"
 #include "TopLista.h"
+#include "Version.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TfrmLines::TfrmLines(TLinesServices services) : QWidget(nullptr, MainWindowFlags
   BoardViews.Add(*this);
   assert(Services.Sound != nullptr && Services.Art != nullptr);
   if (!Services.Warn) Services.Warn = WarningBox;
-  setWindowTitle(QStringLiteral("Brindlow v1.52"));
+  setWindowTitle(QString::fromUtf8(BrindlowTitle));
   setFixedSize(460, 446);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
