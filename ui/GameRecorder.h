@@ -28,8 +28,6 @@ public:
   std::function<void()> ShowStatistics;
   // Every ended game.
   THistory& History() { return GameHistory; }
-  // Whether a game started and has not ended.
-  bool GameOpen() const { return Started.has_value(); }
   // Writes the rows taken and not yet written, at once: the window closes, or the history is shown.
   void WritePending();
 

@@ -34,7 +34,7 @@ TMainMenu::TMainMenu(QWidget& window)
   SizeMenu->addSeparator();
   auto* steps = new QActionGroup(SizeMenu);
   for (double step : ZoomSteps) {
-    const QByteArray name = "actSize" + QByteArray::number(qRound(step * 100));
+    const QByteArray name = "actSize" + QByteArray::number(StepPercent(step));
     QAction* action = AddItem(window, name.constData(), ZoomStepCaption(step), SizeMenu);
     action->setData(step);
     action->setCheckable(true);

@@ -15,8 +15,6 @@
 
 namespace {
 
-int Percent(double zoom) { return qRound(zoom * 100); }
-
 // The step one up or down from a step, staying at the ends.
 double NextStep(double zoom, int direction) {
   const auto found = std::find(ZoomSteps.begin(), ZoomSteps.end(), zoom);
@@ -84,7 +82,7 @@ void TWindowChoices::Choose(const TPlayerChoices& choices) {
   // Only what the player changed is written, so a step that merely fitted the screen is not fixed by
   // another choice.
   RunReportingErrors([&] {
-    if (choices.Zoom != before.Zoom) Preferences.Set(ZoomPercent, Percent(choices.Zoom));
+    if (choices.Zoom != before.Zoom) Preferences.Set(ZoomPercent, StepPercent(choices.Zoom));
     if (choices.Symbols != before.Symbols) Preferences.Set(BallSymbols, choices.Symbols);
     if (choices.Pace != before.Pace) Preferences.Set(PaceChoice, static_cast<int>(choices.Pace));
     if (choices.EffectVolume != before.EffectVolume) Preferences.Set(EffectVolume, choices.EffectVolume);

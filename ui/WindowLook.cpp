@@ -24,9 +24,9 @@ constexpr std::array<TAnimationTimer, 4> AnimationTimers{TAnimationTimer::Move, 
 
 // The step the preferences keep, or the largest that fits the screen while the player has chosen none.
 double StoredZoom(const TPreferences& preferences) {
-  const int percent = preferences.Get(ZoomPercent, 0, qRound(ZoomSteps.back() * 100));
+  const int percent = preferences.Get(ZoomPercent, 0, StepPercent(ZoomSteps.back()));
   const auto chosen =
-      std::find_if(ZoomSteps.begin(), ZoomSteps.end(), [percent](double step) { return qRound(step * 100) == percent; });
+      std::find_if(ZoomSteps.begin(), ZoomSteps.end(), [percent](double step) { return StepPercent(step) == percent; });
   if (chosen != ZoomSteps.end()) return *chosen;
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     return FittingZoom(ClassicHeight, screen->availableGeometry().height());
@@ -46,12 +46,18 @@ void TWindowLook::Dress(TfrmLines& window) {
   Window = &window;
   for (std::size_t i = 0; i < AnimationTimers.size(); ++i)
     ClassicIntervals[i] = window.AnimationTimer(AnimationTimers[i]).interval();
-  // The places and fonts as they stand now are the classic ones that every zoom step scales. Before
-  // the first show the window goes to the screen's middle.
-  ZoomWindow(window, ArtSize.Zoom);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    window.move(screen->availableGeometry().center() - window.rect().center());
+  // The places and fonts as they stand now are the classic ones that every zoom step scales.
+  ZoomAboutTheMiddle();
   SetPace(AnimationPace);
+}
+
+void TWindowLook::ZoomAboutTheMiddle() {
+  // The window grows and shrinks about its middle; before the first show it goes to the screen's middle.
+  QPoint centre = Window->geometry().center();
+  if (!Window->isVisible())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) centre = screen->availableGeometry().center();
+  ZoomWindow(*Window, ArtSize.Zoom);
+  Window->move(centre - Window->rect().center());
 }
 
 void TWindowLook::SetZoom(double zoom) {
@@ -59,12 +65,7 @@ void TWindowLook::SetZoom(double zoom) {
   if (zoom == ArtSize.Zoom) return;
   ArtSize.Zoom = zoom;
   if (Window != nullptr) {
-    // The window grows and shrinks about its middle; before the first show it goes to the screen's middle.
-    QPoint centre = Window->geometry().center();
-    if (!Window->isVisible())
-      if (const QScreen* screen = QGuiApplication::primaryScreen()) centre = screen->availableGeometry().center();
-    ZoomWindow(*Window, zoom);
-    Window->move(centre - Window->rect().center());
+    ZoomAboutTheMiddle();
     Window->ShowStartPicture();
     ShowNewSprites();
   }

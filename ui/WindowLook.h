@@ -55,6 +55,8 @@ public:
   void TimerSwitched(TAnimationTimer timer, bool enabled) override;
 
 private:
+  // The window at ArtSize's step, its middle kept (the screen's, before the first show).
+  void ZoomAboutTheMiddle();
   // The sprite sets made anew for the art size, and the board and the preview shown in them.
   void ShowNewSprites();
   // Keeps the start picture last painted, if it is not kept yet.

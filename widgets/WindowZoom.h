@@ -11,6 +11,9 @@ class QWidget;
 // The steps a player can choose; 1 is the classic size.
 inline constexpr std::array<double, 6> ZoomSteps{1, 1.25, 1.5, 2, 2.5, 3};
 
+// A step in whole percent (125 for 1.25), as the preferences keep it and the menu's items are named.
+inline int StepPercent(double zoom) { return static_cast<int>(zoom * 100 + 0.5); }
+
 // A step as the player reads it in menus and lists: "1.25×", with the decimal sign of the player's locale.
 QString ZoomStepCaption(double zoom);
 
